@@ -1,6 +1,38 @@
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+#include <QStyle>
+#include <QStyleFactory>
+#include <memory>
+
+#include "app/tcAppContext.h"
+#include "app/tcQuitSignals.h"
+#include "app/tcSplash.h"
+#include "panel/TK3Widget.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  return 0;
+  tcAppContext::load_resources();
+  if (QStyle* style = QStyleFactory::create(QStringLiteral("Plastique")))
+    QApplication::setStyle(style);
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/Resources/quessa_vee.png")));
+
+  // On screen before the long initialisation.
+  auto splash =
+      std::make_unique<tcSplash>(QPixmap(QStringLiteral(":/Resources/morvallion_splash.bmp")));
+  splash->show();
+  splash->repaint();
+  app.processEvents();
+
+  TK3Widget window;
+  window.init();
+
+  // Ctrl+C and SIGTERM close the window like its close box, so options are saved.
+  tcQuitSignals quit_signals;
+  QObject::connect(&quit_signals, &tcQuitSignals::sig_quit_requested, &window, &QWidget::close);
+
+  window.show();
+  splash->finish(&window);
+  splash.reset();
+  return app.exec();
 }
