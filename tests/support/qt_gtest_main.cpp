@@ -21,6 +21,8 @@ extern "C" const char* __tsan_default_suppressions() {
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (qEnvironmentVariableIsEmpty("QX_SOURCE_DIR")) qputenv("QX_SOURCE_DIR", QX_DEFAULT_SOURCE_DIR);
+  if (qEnvironmentVariableIsEmpty("QX_BIN_DIR")) qputenv("QX_BIN_DIR", QX_DEFAULT_BIN_DIR);
   QTemporaryDir runtime_dir;  // Qt wants a private runtime folder; keep tests from sharing one
   if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime_dir.isValid()) {
     QFile::setPermissions(runtime_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);

@@ -1,0 +1,11 @@
+#pragma once
+// A text of the panel; takes no mouse.
+#include "skin/tcGuiObject.h"
+
+class tcGuiLabel : public tcGuiObject {
+ public:
+  tcGuiLabel(tcBench* bench, int id, const tcString& name);
+  ~tcGuiLabel() override;
+
+  bool accepts_left() const override { return false; }
+};

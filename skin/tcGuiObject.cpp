@@ -1,0 +1,270 @@
+#include "skin/tcGuiObject.h"
+
+#include "skin/tcBench.h"
+#include "skin/tcBenchMaster.h"
+#include "skin/tcGuiFrame.h"
+#include "skin/tcGuiImage.h"
+#include "skin/tcGuiLabel.h"
+
+namespace {
+enum TextArg { kTextValue, kTextX, kTextY, kTextColour, kTextFont, kTextAlign };
+enum RectArg { kRectX, kRectY, kRectW, kRectH, kRectImage };
+}  // namespace
+
+const tcXmlData::AttrRow tcGuiObject::kInheritAttrs[] = {
+    {"inherit", 0, &tcGuiObject::set_inherit},
+    {nullptr, 0, nullptr},
+};
+
+const tcXmlData::AttrRow tcGuiObject::kPositionAttrs[] = {
+    {"x", kRectX, &tcGuiObject::set_position},
+    {"y", kRectY, &tcGuiObject::set_position},
+    {"w", kRectW, &tcGuiObject::set_position},
+    {"h", kRectH, &tcGuiObject::set_position},
+    {nullptr, 0, nullptr},
+};
+
+const tcXmlData::AttrRow tcGuiObject::kTextAttrs[] = {
+    {"value", kTextValue, &tcGuiObject::set_text_attr},
+    {"x", kTextX, &tcGuiObject::set_text_attr},
+    {"y", kTextY, &tcGuiObject::set_text_attr},
+    {"color", kTextColour, &tcGuiObject::set_text_attr},
+    {"font", kTextFont, &tcGuiObject::set_text_attr},
+    {"align", kTextAlign, &tcGuiObject::set_text_attr},
+    {nullptr, 0, nullptr},
+};
+
+const tcXmlData::AttrRow tcGuiObject::kFocusAttrs[] = {
+    {"x", kRectX, &tcGuiObject::set_focus_attr},
+    {"y", kRectY, &tcGuiObject::set_focus_attr},
+    {"w", kRectW, &tcGuiObject::set_focus_attr},
+    {"h", kRectH, &tcGuiObject::set_focus_attr},
+    {"image", kRectImage, &tcGuiObject::set_focus_attr},
+    {nullptr, 0, nullptr},
+};
+
+const tcXmlData::AttrRow tcGuiObject::kBitmapAttrs[] = {
+    {"image", 0, &tcGuiObject::set_bitmap},
+    {nullptr, 0, nullptr},
+};
+
+tcGuiObject::tcGuiObject(tcBench* bench, int kind, int id, const tcString& name)
+    : kind_(kind), bench_(bench), name_(name), id_(id) {}
+
+tcGuiObject::~tcGuiObject() = default;
+
+void tcGuiObject::finish() {
+  if (focus_image_) {
+    if (!focus_w_set_) focus_w_ = focus_image_->section_width();
+    if (!focus_h_set_) focus_h_ = focus_image_->section_height();
+  }
+  if (!font_rec_ && bench_) set_font_record(bench_->default_font());
+  finished_ = true;
+}
+
+void tcGuiObject::show(bool on) {
+  if (!on) {
+    hide();
+    return;
+  }
+  visible_ = true;
+  repaint();
+}
+
+void tcGuiObject::hide() {
+  visible_ = false;
+  repaint();
+}
+
+void tcGuiObject::set_text(const tcString& text) {
+  if (text == text_) return;
+  text_ = text;
+  layout_text();
+  repaint();
+}
+
+int tcGuiObject::clamp_coord(int v) {
+  constexpr int kLimit = 1 << 24;
+  return v > kLimit ? kLimit : (v < -kLimit ? -kLimit : v);
+}
+
+void tcGuiObject::set_x(int x) {
+  x_ = clamp_coord(x);
+  area_.moveLeft(x_);
+}
+
+void tcGuiObject::set_y(int y) {
+  y_ = clamp_coord(y);
+  area_.moveTop(y_);
+}
+
+void tcGuiObject::set_height(int h) {
+  h_ = clamp_coord(h);
+  area_.setHeight(h_);
+}
+
+void tcGuiObject::set_width(int w) {
+  w_ = clamp_coord(w);
+  area_.setWidth(w_);
+}
+
+bool tcGuiObject::hit_test(int x, int y) const {
+  // Edges included: a 50-wide object at 0 answers for x = 50 as well.
+  return visible_ && x >= x_ && x <= x_ + w_ && y >= y_ && y <= y_ + h_;
+}
+
+bool tcGuiObject::intersects(const QRect& r) const {
+  return visible_ && (area_.intersects(r) || text_area_.intersects(r));
+}
+
+void tcGuiObject::hover(int x, int y) {
+  const bool over = hit_test(x, y);
+  if (over == hover_) return;
+  hover_ = over;
+  repaint();
+}
+
+void tcGuiObject::inherit_from(const tcGuiObject& source) {
+  set_x(source.x_);
+  set_y(source.y_);
+  set_width(source.w_);
+  set_height(source.h_);
+  text_ = source.text_;
+  text_dx_ = source.text_dx_;
+  text_dy_ = source.text_dy_;
+  font_rec_ = source.font_rec_;
+  font_ = source.font_;
+  focus_x_ = source.focus_x_;
+  focus_y_ = source.focus_y_;
+  focus_w_ = source.focus_w_;
+  focus_h_ = source.focus_h_;
+  focus_w_set_ = source.focus_w_set_;
+  focus_h_set_ = source.focus_h_set_;
+  focus_image_ = source.focus_image_;
+  if (source.kind_ == kind_) copy_look(source);
+}
+
+bool tcGuiObject::can_hold(const tcGuiObject* child) const {
+  if (!child || child->holder_) return false;
+  for (const tcGuiObject* o = this; o; o = o->holder_) {
+    if (o == child) return false;
+  }
+  return true;
+}
+
+void tcGuiObject::attach_label(tcGuiLabel* label) {
+  if (!can_hold(label)) return;
+  label->holder_ = this;
+  labels_.push_back(label);
+}
+
+void tcGuiObject::attach_frame(tcGuiFrame* frame) {
+  if (!can_hold(frame)) return;
+  if (frame_) frame_->holder_ = nullptr;
+  frame->holder_ = this;
+  frame_ = frame;
+}
+
+void tcGuiObject::set_callback(ValueCallback callback, void* cookie, int group) {
+  value_callback_ = callback;
+  cookie_ = cookie;
+  group_ = group;
+}
+
+void tcGuiObject::set_font_record(const tcGuiFont* font) {
+  font_rec_ = font;
+  if (font) font_ = font->qfont();
+}
+
+void tcGuiObject::repaint() {
+  if (bench_) bench_->invalidate(area_);
+}
+
+void tcGuiObject::size_from(const tcGuiImage* image) {
+  if (!image || image->picture().isNull()) return;
+  set_width(image->section_width());
+  set_height(image->section_height());
+}
+
+void tcGuiObject::set_inherit(tcXmlData& x, const char* value, int) {
+  tcGuiObject* self = tcBenchMaster::target<tcGuiObject>(x);
+  const tcGuiObject* source = tcBenchMaster::of(x).find_object(value);
+  if (self && source && source != self) self->inherit_from(*source);
+}
+
+void tcGuiObject::set_position(tcXmlData& x, const char* value, int arg) {
+  tcGuiObject* self = tcBenchMaster::target<tcGuiObject>(x);
+  if (!self) return;
+  const int v = tcBenchMaster::of(x).expression(value);
+  switch (arg) {
+    case kRectX:
+      self->set_x(v);
+      break;
+    case kRectY:
+      self->set_y(v);
+      break;
+    case kRectW:
+      self->set_width(v);
+      break;
+    default:
+      self->set_height(v);
+      break;
+  }
+}
+
+void tcGuiObject::set_text_attr(tcXmlData& x, const char* value, int arg) {
+  tcGuiObject* self = tcBenchMaster::target<tcGuiObject>(x);
+  if (!self) return;
+  tcBenchMaster& bench = tcBenchMaster::of(x);
+  switch (arg) {
+    case kTextValue:
+      self->set_text(tcString(value));
+      break;
+    case kTextX:
+      self->set_text_dx(bench.expression(value));
+      break;
+    case kTextY:
+      self->set_text_dy(bench.expression(value));
+      break;
+    case kTextColour:
+      self->text_colour_ = bench.colour(value);
+      break;
+    case kTextFont:
+      if (const tcGuiFont* font = bench.find_font(value)) self->set_font_record(font);
+      break;
+    default:
+      self->align_ = tcBenchMaster::alignment(value);
+      break;
+  }
+}
+
+void tcGuiObject::set_focus_attr(tcXmlData& x, const char* value, int arg) {
+  tcGuiObject* self = tcBenchMaster::target<tcGuiObject>(x);
+  if (!self) return;
+  tcBenchMaster& bench = tcBenchMaster::of(x);
+  switch (arg) {
+    case kRectX:
+      self->focus_x_ = clamp_coord(bench.expression(value));
+      break;
+    case kRectY:
+      self->focus_y_ = clamp_coord(bench.expression(value));
+      break;
+    case kRectW:
+      self->focus_w_ = clamp_coord(bench.expression(value));
+      self->focus_w_set_ = true;
+      break;
+    case kRectH:
+      self->focus_h_ = clamp_coord(bench.expression(value));
+      self->focus_h_set_ = true;
+      break;
+    default:
+      self->focus_image_ = bench.image(value);
+      break;
+  }
+}
+
+void tcGuiObject::set_bitmap(tcXmlData& x, const char* value, int arg) {
+  if (tcGuiObject* self = tcBenchMaster::target<tcGuiObject>(x)) {
+    self->set_image(arg, tcBenchMaster::of(x).image(value));
+  }
+}

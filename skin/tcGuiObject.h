@@ -1,0 +1,201 @@
+#pragma once
+// A drawn panel object of the skin. The bench owns every object; labels and a
+// frame may be attached to an object and are painted with it. Objects report to
+// their owner through a value callback (function, cookie, group id).
+#include <QFont>
+#include <QRect>
+#include <cstdint>
+#include <vector>
+
+#include "app/tcString.h"
+#include "skin/tcXmlData.h"
+
+class QPainter;
+class tcBench;
+class tcGuiFont;
+class tcGuiFrame;
+class tcGuiImage;
+class tcGuiLabel;
+
+class tcGuiObject {
+ public:
+  enum Kind {
+    kImage = 1,
+    kLabel,
+    kFrame,
+    kButton,
+    kCheckBox,
+    kLamp,
+    kCombo,
+    kListbox,
+    kDisplay,
+    kKnob,  // 10
+    kSlider,
+    kRadioGroup,
+    kRadioItem,
+    kMeter,
+    kApGraph,
+    kDynGraph,
+  };
+  // Modifier flags of drags and wheel steps.
+  enum Modifier { kShift = 1, kControl = 2 };
+
+  using ValueCallback = void (*)(void* cookie, int group, int value);
+  using EditCallback = void (*)(void* cookie, int group, const tcString& text);
+  using ClickCallback = void (*)(void* cookie, int group);
+
+  tcGuiObject(tcBench* bench, int kind, int id, const tcString& name);
+  virtual ~tcGuiObject();
+  tcGuiObject(const tcGuiObject&) = delete;
+  tcGuiObject& operator=(const tcGuiObject&) = delete;
+
+  virtual int reserved() const { return 0; }
+  virtual int kind_query() const { return 2; }
+  virtual int value() const { return value_; }
+  virtual void finish();
+  virtual void show(bool on);
+  virtual void hide();
+  virtual bool is_active() const { return hover_ || pressed_; }
+  virtual void set_text(const tcString& text);
+  virtual void set_state(int) {}
+  virtual void set_x(int x);
+  virtual void set_y(int y);
+  virtual void set_height(int h);
+  virtual void set_width(int w);
+  virtual void set_text_dx(int dx) { text_dx_ = clamp_coord(dx); }
+  virtual void set_text_dy(int dy) { text_dy_ = clamp_coord(dy); }
+  virtual bool hit_test(int x, int y) const;
+  virtual bool intersects(const QRect& r) const;
+  virtual bool left_press(int, int) { return false; }
+  virtual void release(int, int) {}
+  virtual bool right_press(int, int) { return false; }
+  virtual void hover_down(int, int) {}
+  virtual void drag(int, int, int) {}
+  virtual void hover(int x, int y);
+  virtual void wheel(int, int) {}
+  virtual void double_click(int, int) {}
+  virtual bool accepts_left() const { return true; }
+  virtual bool accepts_right() const { return false; }
+  virtual bool accepts_wheel() const { return false; }
+  virtual bool accepts_double_click() const { return false; }
+  virtual bool accepts_hover() const { return false; }
+  virtual bool is_enabled() const { return enabled_; }
+  virtual void set_enabled(bool on) { enabled_ = on; }
+  virtual void animate() {}
+  virtual void paint(QPainter&) {}
+  virtual void layout_text() {}
+  virtual void draw_text(QPainter&) {}
+  virtual void draw_focus(QPainter&) {}
+  virtual void paint_attachments(QPainter&) {}
+
+  // Skin coordinates are held to +-2^24 so that no rectangle edge overflows.
+  static int clamp_coord(int v);
+
+  // `inherit`: the common part, then the kind's look when the kinds agree.
+  void inherit_from(const tcGuiObject& source);
+  // Attachments form a tree: an object is attached once, and never to itself or
+  // to one of its own attachments, so painting attachments always ends.
+  void attach_label(tcGuiLabel* label);
+  void attach_frame(tcGuiFrame* frame);
+  void set_callback(ValueCallback callback, void* cookie, int group);
+  void set_edit_callback(EditCallback callback) { edit_callback_ = callback; }
+  void set_dclick_callback(ClickCallback callback) { dclick_callback_ = callback; }
+
+  int kind() const { return kind_; }
+  const tcString& name() const { return name_; }
+  int id() const { return id_; }
+  tcBench* bench() const { return bench_; }
+  bool finished() const { return finished_; }
+  bool visible() const { return visible_; }
+  bool disabled() const { return disabled_; }
+  void set_disabled(bool on) { disabled_ = on; }
+  uintptr_t owner_word(int i) const { return owner_words_[i & 1]; }
+  void set_owner_word(int i, uintptr_t w) { owner_words_[i & 1] = w; }
+  int x() const { return x_; }
+  int y() const { return y_; }
+  int width() const { return w_; }
+  int height() const { return h_; }
+  const QRect& area() const { return area_; }
+  QRect focus_rect() const { return QRect(focus_x_, focus_y_, focus_w_, focus_h_); }
+  const tcGuiImage* focus_image() const { return focus_image_; }
+  const tcString& text() const { return text_; }
+  int text_dx() const { return text_dx_; }
+  int text_dy() const { return text_dy_; }
+  int align() const { return align_; }
+  uint32_t fg_colour() const { return fg_colour_; }
+  uint32_t text_colour() const { return text_colour_; }
+  const tcGuiFont* font_record() const { return font_rec_; }
+  const QFont& font() const { return font_; }
+  int group() const { return group_; }
+  const std::vector<tcGuiLabel*>& labels() const { return labels_; }
+  const tcGuiFrame* frame() const { return frame_; }
+
+  // Attribute lists of the property elements that every kind shares.
+  static const tcXmlData::AttrRow kInheritAttrs[];
+  static const tcXmlData::AttrRow kPositionAttrs[];
+  static const tcXmlData::AttrRow kTextAttrs[];
+  static const tcXmlData::AttrRow kFocusAttrs[];
+  static const tcXmlData::AttrRow kBitmapAttrs[];
+  static void set_inherit(tcXmlData& x, const char* value, int arg);
+
+ protected:
+  // Images named by `bitmap` and the kind's own image attributes, told apart by arg.
+  virtual void set_image(int, tcGuiImage*) {}
+  // The look that `inherit` copies from an object of the same kind.
+  virtual void copy_look(const tcGuiObject&) {}
+  void set_font_record(const tcGuiFont* font);
+  void repaint();
+  // Width and height from an image section, when the image has a picture.
+  void size_from(const tcGuiImage* image);
+  bool can_hold(const tcGuiObject* child) const;
+
+  static void set_position(tcXmlData& x, const char* value, int arg);
+  static void set_text_attr(tcXmlData& x, const char* value, int arg);
+  static void set_focus_attr(tcXmlData& x, const char* value, int arg);
+  static void set_bitmap(tcXmlData& x, const char* value, int arg);
+
+  bool finished_ = false;
+  bool visible_ = false;
+  const int kind_;
+  tcBench* const bench_;
+  uintptr_t owner_words_[2] = {0, 0};
+  bool disabled_ = false;
+  int focus_x_ = 0;
+  int focus_y_ = 0;
+  int focus_w_ = 10;
+  int focus_h_ = 10;
+  bool focus_w_set_ = false;
+  bool focus_h_set_ = false;
+  const tcGuiImage* focus_image_ = nullptr;
+  tcString name_;
+  int value_ = 0;
+  const int id_;
+  int x_ = 0;
+  int y_ = 0;
+  int h_ = 100;
+  int w_ = 50;
+  QRect area_{0, 0, 50, 100};
+  QRect text_area_;
+  int last_x_ = 0;
+  int last_y_ = 0;
+  bool hover_ = false;
+  bool pressed_ = false;
+  bool enabled_ = true;
+  uint32_t fg_colour_ = 0xFF000000u;
+  uint32_t text_colour_ = 0xFF000000u;
+  const tcGuiFont* font_rec_ = nullptr;
+  QFont font_;
+  tcString text_;
+  int text_dx_ = 10;
+  int text_dy_ = 10;
+  int align_ = Qt::AlignTop | Qt::AlignLeft;
+  int text_flags_ = 0;
+  int group_ = 0;
+  void* cookie_ = nullptr;
+  ValueCallback value_callback_ = nullptr;
+  EditCallback edit_callback_ = nullptr;
+  ClickCallback dclick_callback_ = nullptr;
+  std::vector<tcGuiLabel*> labels_;
+  tcGuiFrame* frame_ = nullptr;
+  const tcGuiObject* holder_ = nullptr;  // the object this one is attached to
+};

@@ -1,0 +1,141 @@
+#include "skin/tcGuiObject.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <memory>
+
+#include "skin/tcBench.h"
+#include "skin/tcGuiFrame.h"
+#include "skin/tcGuiGraph.h"
+#include "skin/tcGuiKnob.h"
+#include "skin/tcGuiLabel.h"
+
+namespace {
+
+// A bench without a file, and an object that takes presses and records them.
+class Bench : public tcBench {
+ public:
+  const StateRow* state_table() const override { return nullptr; }
+};
+
+class Pad : public tcGuiObject {
+ public:
+  Pad(tcBench* bench, const char* name, int x, int y, bool takes)
+      : tcGuiObject(bench, kButton, bench->next_object_id(), name), takes_(takes) {
+    set_x(x);
+    set_y(y);
+    show(true);
+  }
+  bool left_press(int x, int y) override {
+    ++presses;
+    last_x = x;
+    last_y = y;
+    return takes_;
+  }
+  void release(int, int) override { ++releases; }
+  void drag(int x, int, int modifiers) override {
+    last_x = x;
+    last_modifiers = modifiers;
+  }
+  bool accepts_wheel() const override { return true; }
+  void wheel(int step, int) override { last_step = step; }
+
+  int presses = 0;
+  int releases = 0;
+  int last_x = 0;
+  int last_y = 0;
+  int last_modifiers = 0;
+  int last_step = 0;
+
+ private:
+  bool takes_;
+};
+
+TEST(GuiObject, DefaultsAndTheEdgeInclusiveHitTest) {
+  Bench bench;
+  tcGuiKnob knob(&bench, 10001, "K");
+  EXPECT_EQ(knob.kind(), 10);
+  EXPECT_EQ(knob.width(), 20);
+  EXPECT_EQ(knob.height(), 20);
+  EXPECT_EQ(knob.minimum(), 0);
+  EXPECT_EQ(knob.maximum(), 255);
+  EXPECT_EQ(knob.focus_rect(), QRect(0, 0, 10, 10));
+  EXPECT_EQ(knob.text_dx(), 10);
+  EXPECT_TRUE(knob.is_enabled());
+  EXPECT_FALSE(knob.hit_test(0, 0));  // invisible objects are never hit
+  knob.show(true);
+  EXPECT_TRUE(knob.hit_test(20, 20));
+  EXPECT_FALSE(knob.hit_test(21, 0));
+  knob.set_x(2147483647);  // held inside the coordinate range, no overflow
+  EXPECT_EQ(knob.x(), 1 << 24);
+}
+
+TEST(GuiObject, AttachmentsNeverFormACycle) {
+  Bench bench;
+  tcGuiLabel a(&bench, 1, "A");
+  tcGuiLabel b(&bench, 2, "B");
+  tcGuiFrame f(&bench, 3, "F");
+  a.attach_label(&a);
+  EXPECT_TRUE(a.labels().empty());
+  a.attach_label(&b);
+  b.attach_label(&a);  // a holds b already
+  EXPECT_EQ(a.labels().size(), 1u);
+  EXPECT_TRUE(b.labels().empty());
+  a.attach_label(&b);  // attached once only
+  EXPECT_EQ(a.labels().size(), 1u);
+  b.attach_frame(&f);
+  EXPECT_EQ(b.frame(), &f);
+}
+
+TEST(GuiObject, TheFirstObjectCreatedTakesThePress) {
+  Bench bench;
+  auto* first =
+      static_cast<Pad*>(bench.add_object(std::make_unique<Pad>(&bench, "P1", 0, 0, true)));
+  auto* second =
+      static_cast<Pad*>(bench.add_object(std::make_unique<Pad>(&bench, "P2", 10, 10, true)));
+  auto* refusing =
+      static_cast<Pad*>(bench.add_object(std::make_unique<Pad>(&bench, "P3", 200, 0, false)));
+  EXPECT_EQ(bench.left_press(20, 20), tcBench::kCaptured);
+  EXPECT_EQ(first->presses, 1);
+  EXPECT_EQ(second->presses, 0);
+  bench.drag(33, 0, tcGuiObject::kShift);
+  EXPECT_EQ(first->last_x, 33);
+  EXPECT_EQ(first->last_modifiers, tcGuiObject::kShift);
+  bench.release(0, 0);
+  EXPECT_EQ(first->releases, 1);
+  EXPECT_EQ(bench.left_press(210, 10), tcBench::kRefused);
+  EXPECT_EQ(refusing->presses, 1);
+  EXPECT_EQ(bench.left_press(500, 500), tcBench::kNoObject);
+  bench.wheel(5, 5, -120, 0);
+  EXPECT_EQ(first->last_step, -1);
+  EXPECT_EQ(bench.find_object("P2"), second);
+}
+
+TEST(GuiObject, PointerPositionsAreMappedToSkinCoordinates) {
+  Bench bench;
+  auto* pad = static_cast<Pad*>(bench.add_object(std::make_unique<Pad>(&bench, "P", 100, 0, true)));
+  bench.set_scale(2.0f, 2.0f);
+  EXPECT_EQ(bench.left_press(100, 0), tcBench::kNoObject);  // skin x 50
+  EXPECT_EQ(bench.left_press(210, 20), tcBench::kCaptured);
+  EXPECT_EQ(pad->last_x, 105);
+  EXPECT_EQ(pad->last_y, 10);
+}
+
+TEST(GuiGraph, AxesMapValuesToPixelsAndBack) {
+  tcGuiGraph::Axis freq{tcGuiGraph::kLog, 300, 20.0f, 20000.0f};
+  EXPECT_EQ(tcGuiGraph::to_pixel(freq, 632.5f), 150);
+  EXPECT_NEAR(tcGuiGraph::to_value(freq, 150), 632.46f, 0.1f);
+  tcGuiGraph::Axis db{tcGuiGraph::kLinearFromMax, 100, -20.0f, 20.0f};
+  EXPECT_EQ(tcGuiGraph::to_pixel(db, -20.0f), 100);
+  EXPECT_EQ(tcGuiGraph::to_pixel(db, 20.0f), 0);
+  EXPECT_FLOAT_EQ(tcGuiGraph::to_value(db, 25), 10.0f);
+  tcGuiGraph::Axis up{tcGuiGraph::kLinearFromMin, 100, 0.0f, 10.0f};
+  EXPECT_EQ(tcGuiGraph::to_pixel(up, 2.5f), 25);
+  EXPECT_FLOAT_EQ(tcGuiGraph::to_value(up, 50), 5.0f);
+  tcGuiGraph::Axis other{7, 100, 0.0f, 1.0f};
+  EXPECT_EQ(tcGuiGraph::to_pixel(other, 0.5f), 0);
+  EXPECT_EQ(tcGuiGraph::to_value(other, 50), 0.0f);
+}
+
+}  // namespace
