@@ -114,7 +114,8 @@ void tcSimSession::on_login(const tcFrameView& frame) {
   const uint32_t wanted = state_.password_code();
   const bool accepted = wanted == 0 || code == wanted;
   send(tcApCodec::login_reply(accepted ? tcApCodec::kLoginAccepted : tcApCodec::kLoginRejected));
-  if (verbose_) std::fprintf(stderr, "   login %s\n", accepted ? "accepted" : "rejected");
+  if (verbose_)
+    std::fprintf(stderr, "   login code %08X %s\n", code, accepted ? "accepted" : "rejected");
   // A later login on the same connection decides anew; an accepted one repeats the picture.
   logged_in_ = accepted;
   if (accepted) send_initial_state();
@@ -248,6 +249,12 @@ void tcSimSession::on_meter_request(const tcFrameView& frame) {
   meter_tag_ = request.tag;
   unacked_ = 0;
   next_meter_ = seconds();
+  if (verbose_) {
+    if (request.udp)
+      std::fprintf(stderr, "   meters over UDP to port %u, tag %u\n", request.port, request.tag);
+    else
+      std::fprintf(stderr, "   meters over TCP, tag %u\n", request.tag);
+  }
 }
 
 void tcSimSession::on_meter_ack(const tcFrameView&) {
