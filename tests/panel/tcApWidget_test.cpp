@@ -42,6 +42,7 @@ class WindowOnline : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(work_.isValid() && docs_.isValid() && sim_dir_.isValid());
+    state_.set_password_code(password_code());
     options_.port = 0;
     options_.state_dir = sim_dir_.path();
     server_ = std::make_unique<tcSimServer>(options_, state_, file_);
@@ -55,12 +56,16 @@ class WindowOnline : public ::testing::Test {
     LinkTiming quick;
     quick.connect_wait_ms = 200;
     window_.connection()->set_link_target(server_->port(), quick);
+    if (password_code() != 0) return;
     window_.connection()->set_online(true);
     ASSERT_TRUE(wait_until([&] {
       return window_.connection()->state() == tcConnection::kOnline &&
              window_.stores()->directory().present(0);
     }));
   }
+
+  // The processor's login code; 0 takes any.
+  virtual uint32_t password_code() const { return 0; }
 
   // Ends the simulator so its state can be read without racing its thread.
   void stop_simulator() {
@@ -135,6 +140,32 @@ TEST_F(WindowOnline, GoingOfflineClearsTheDirectory) {
   window_.connection()->set_online(false);
   ASSERT_TRUE(wait_until([&] { return !stores().directory().present(0); }));
   EXPECT_GE(summary.count(), 1);
+}
+
+TEST_F(WindowOnline, MetersAlsoArriveOverTheLink) {
+  // With the UDP listener closed, records can only come inside link messages.
+  stores().meters().close();
+  window_.context()->options().set_tcp_meters(1);
+  QSignalSpy clock(&window_, &tcApWidget::sig_ap_clock);
+  emit window_.sig_request_meters();
+  ASSERT_TRUE(wait_until([&] { return clock.count() >= 2; }));
+}
+
+class WindowWithPassword : public WindowOnline {
+ protected:
+  uint32_t password_code() const override { return 0x1234ABCD; }
+};
+
+TEST_F(WindowWithPassword, ARejectedLoginThatIsCancelledEndsOnlineMode) {
+  int prompts = 0;
+  window_.connection()->set_login_prompt([&] {
+    ++prompts;
+    return tcConnection::LoginEntry();  // cancelled
+  });
+  window_.connection()->set_online(true);
+  ASSERT_TRUE(wait_until([&] { return prompts == 1 && !window_.connection()->online(); }));
+  EXPECT_EQ(window_.connection()->link(), nullptr);
+  EXPECT_EQ(window_.context()->options().online(), 0);
 }
 
 }  // namespace

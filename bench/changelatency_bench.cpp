@@ -1,0 +1,109 @@
+// Time from a console edit (a write with source 2 on the GUI thread) to its
+// 0x4000 frame arriving at a processor on loopback: the store's report, the
+// queued send slot, the link's frame and the transport, end to end.
+#include <arpa/inet.h>
+#include <benchmark/benchmark.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <atomic>
+#include <thread>
+
+#include "link/tcConnection.h"
+#include "link/tcDeviceList.h"
+#include "link/tcFrame.h"
+#include "link/tcIddApGui.h"
+#include "panel/tcApStores.h"
+#include "panel/tcApWidget.h"
+
+namespace {
+
+// A processor that only counts the bank-parameter frames it receives.
+class CountingPeer : public tcIddApGui::tcCmndRecvState {
+ public:
+  CountingPeer() {
+    listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in addr{};
+    addr.sin_family = AF_INET;
+    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    ::bind(listener_, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+    ::listen(listener_, 1);
+    socklen_t len = sizeof addr;
+    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&addr), &len);
+    port_ = ntohs(addr.sin_port);
+    thread_ = std::thread([this] { serve(); });
+  }
+  ~CountingPeer() override {
+    stop_ = true;
+    ::shutdown(listener_, SHUT_RDWR);
+    if (client_ >= 0) ::shutdown(client_, SHUT_RDWR);
+    thread_.join();
+    ::close(listener_);
+    if (client_ >= 0) ::close(client_);
+  }
+  uint16_t port() const { return port_; }
+  int frames() const { return frames_.load(); }
+
+ protected:
+  void handle_message(uint32_t, uint32_t, const uint8_t* frame) override {
+    if (frame[4] == (tcFrame::kBankParams & 0xFF) && frame[5] == (tcFrame::kBankParams >> 8))
+      frames_.fetch_add(1);
+  }
+
+ private:
+  void serve() {
+    client_ = ::accept(listener_, nullptr, nullptr);
+    uint8_t block[8192];
+    while (!stop_ && client_ >= 0) {
+      const ssize_t n = ::recv(client_, block, sizeof block, 0);
+      if (n <= 0) break;
+      recv(block, static_cast<int>(n));
+    }
+  }
+
+  int listener_ = -1;
+  int client_ = -1;
+  uint16_t port_ = 0;
+  std::atomic<bool> stop_{false};
+  std::atomic<int> frames_{0};
+  std::thread thread_;
+};
+
+void BM_ConsoleEditToProcessor(benchmark::State& state) {
+  QTemporaryDir work, docs;
+  CountingPeer peer;
+  tcApWidget window;
+  window.init({{"qx770xpro"}, work.path(), docs.path()});
+  window.devices()->add("Bench", "127.0.0.1");
+  window.devices()->set_current(window.devices()->index_of("Bench"));
+  window.connection()->set_link_target(peer.port(), LinkTiming());
+  window.connection()->set_online(true);
+  while (!window.connection()->link() || !window.connection()->link()->connected())
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+
+  SETTINGS& bank = *window.stores()->banks().set(0);
+  constexpr uint16_t kDrive = 0x1407;
+  float value = -10.0f;
+  for (auto _ : state) {
+    const int before = peer.frames();
+    value = value < -5.0f ? -2.0f : -10.0f;
+    bank.set_float(kDrive, value, kSourceConsole);
+    while (peer.frames() == before) QCoreApplication::processEvents();
+  }
+  window.close();
+}
+BENCHMARK(BM_ConsoleEditToProcessor)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
