@@ -6,18 +6,7 @@
 #include <memory>
 
 #include "link/tcApIface.h"
-#include "link/tcDeviceInfo.h"
-#include "link/tcEventList.h"
-#include "link/tcLinkSignals.h"
-#include "link/tcMeterIface.h"
-#include "link/tcPresetDirectory.h"
-#include "link/tcPresetGrabber.h"
-#include "params/GLOBALS.h"
-#include "params/SETTINGS.h"
-#include "params/tcChangeRouter.h"
-#include "params/tcGlobalsDirty.h"
-#include "params/tcLiveSettings.h"
-#include "params/tcLiveSettingsDirty.h"
+#include "tests/link/tcLinkTestWorld.h"
 
 namespace {
 
@@ -35,37 +24,14 @@ class SilentLink : public tcApIface {
 void drop_line(void*, const char*) {}
 void drop_message(QtMsgType, const QMessageLogContext&, const QString&) {}
 
-struct World {
-  tcLiveSettingsDirty bank_send;
-  tcLiveSettingsDirty bank_panel;
-  tcGlobalsDirty globals_send;
-  tcGlobalsDirty globals_panel;
-  tcChangeRouter router{bank_send, bank_panel, globals_send, globals_panel};
-  tcLiveSettings banks{&tcChangeRouter::on_settings, &router};
-  GLOBALS globals{&tcChangeRouter::on_globals, &router};
-  tcPresetDirectory directory;
-  tcDeviceInfo device;
-  tcEventList events;
-  tcMeterIface meters;
-  tcPresetGrabber fetch;
-  tcPresetGrabber push;
-  tcLinkSignals link_signals;
+struct World : tcLinkTestWorld {
+  tcMeterIface meter_listener;
   std::unique_ptr<SilentLink> link;
 
   World() {
     qInstallMessageHandler(&drop_message);
-    tcLinkStores s;
-    s.banks = &banks;
-    s.bank_send = &bank_send;
-    s.globals = &globals;
-    s.directory = &directory;
-    s.device = &device;
-    s.events = &events;
-    s.meters = &meters;
-    s.fetch = &fetch;
-    s.push = &push;
-    s.link_signals = &link_signals;
-    link = std::make_unique<SilentLink>(s);
+    meters = &meter_listener;
+    link = std::make_unique<SilentLink>(stores());
     link->set_trace(&drop_line, nullptr);  // the trace lines get formatted too
   }
 };

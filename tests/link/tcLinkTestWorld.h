@@ -13,6 +13,7 @@
 #include "link/tcDeviceInfo.h"
 #include "link/tcEventList.h"
 #include "link/tcLinkSignals.h"
+#include "link/tcMeterIface.h"
 #include "link/tcPresetDirectory.h"
 #include "link/tcPresetGrabber.h"
 #include "params/GLOBALS.h"
@@ -35,6 +36,7 @@ struct tcLinkTestWorld {
   tcPresetGrabber fetch;
   tcPresetGrabber push;
   tcLinkSignals link_signals;
+  tcMeterIface* meters = nullptr;  // a listener binds a port: only where a test needs one
 
   tcLinkStores stores() {
     tcLinkStores s;
@@ -47,6 +49,7 @@ struct tcLinkTestWorld {
     s.fetch = &fetch;
     s.push = &push;
     s.link_signals = &link_signals;
+    s.meters = meters;
     return s;
   }
 };

@@ -38,6 +38,7 @@
 #include "params/tcLiveSettings.h"
 #include "params/tcLiveSettingsDirty.h"
 #include "params/tcParamTable.h"
+#include "tests/link/tcLinkTestWorld.h"
 
 namespace {
 
@@ -563,47 +564,9 @@ TEST_F(qx770sim, StateSurvivesARestart) {
   EXPECT_FLOAT_EQ(drive, -5.0f);
 }
 
-// The console's side of the link as the main window wires it, without the window.
-struct ConsoleWorld {
-  tcLiveSettingsDirty bank_send;
-  tcLiveSettingsDirty bank_panel;
-  tcGlobalsDirty globals_send;
-  tcGlobalsDirty globals_panel;
-  tcChangeRouter router{bank_send, bank_panel, globals_send, globals_panel};
-  tcLiveSettings banks{&tcChangeRouter::on_settings, &router};
-  GLOBALS globals{&tcChangeRouter::on_globals, &router};
-  tcPresetDirectory directory;
-  tcPresetGrabber fetch;
-  tcPresetGrabber push;
-  tcLinkSignals link_signals;
-
-  tcLinkStores stores() {
-    tcLinkStores s;
-    s.banks = &banks;
-    s.bank_send = &bank_send;
-    s.globals = &globals;
-    s.directory = &directory;
-    s.fetch = &fetch;
-    s.push = &push;
-    s.link_signals = &link_signals;
-    return s;
-  }
-};
-
-bool wait_until(const std::function<bool()>& done, int timeout_ms = 5000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeout_ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(5);
-  }
-  return true;
-}
-
 TEST_F(qx770sim, TheConsolesOwnLinkFetchesPushesAndSendsChanges) {
   start();
-  ConsoleWorld world;
+  tcLinkTestWorld world;
   QSignalSpy accepted(&world.link_signals, &tcLinkSignals::sig_connect_accepted);
   {
     tcApIface link("127.0.0.1", port_, world.stores());
