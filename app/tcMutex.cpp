@@ -13,7 +13,11 @@ tcMutex::tcMutex() : serial_(++g_serial_counter) { tcDiagRegistry::instance().ad
 
 tcMutex::~tcMutex() { tcDiagRegistry::instance().remove(this); }
 
-int tcMutex::current_thread_id() { return static_cast<int>(::syscall(SYS_gettid)); }
+int tcMutex::current_thread_id() {
+  // Asked on every enter: one system call per thread, not per lock.
+  thread_local const int id = static_cast<int>(::syscall(SYS_gettid));
+  return id;
+}
 
 void tcMutex::enter() {
   lock_.lock();
