@@ -65,12 +65,38 @@ void tcBench::paint(QPainter& painter, const QRect& dirty) {
   QRect rect = dirty;
   if (scaled_) {
     painter.scale(scale_x_, scale_y_);
-    rect = QRect(to_skin_x(dirty.x()), to_skin_y(dirty.y()), to_skin_x(dirty.width()) + 1,
-                 to_skin_y(dirty.height()) + 1);
+    // Rounded outward, so no skin pixel of the dirty area is left out.
+    const int left = static_cast<int>(std::floor(dirty.x() / static_cast<double>(scale_x_)));
+    const int top = static_cast<int>(std::floor(dirty.y() / static_cast<double>(scale_y_)));
+    const int right =
+        static_cast<int>(std::ceil((dirty.x() + dirty.width()) / static_cast<double>(scale_x_)));
+    const int bottom =
+        static_cast<int>(std::ceil((dirty.y() + dirty.height()) / static_cast<double>(scale_y_)));
+    rect = QRect(left, top, right - left, bottom - top);
   }
+  paint_objects(painter, rect);
+}
+
+void tcBench::paint_objects(QPainter& painter, const QRect& skin_rect) {
   for (const auto& object : objects_) {
-    if (object->intersects(rect)) object->paint(painter);
+    if (!object->attached() && object->intersects(skin_rect)) object->paint(painter);
   }
+}
+
+QPoint tcBench::to_global(int skin_x, int skin_y) const {
+  const QPoint p(to_widget_x(skin_x), to_widget_y(skin_y));
+  return host_ ? host_->mapToGlobal(p) : p;
+}
+
+QRect tcBench::to_widget(const QRect& r) const {
+  if (!scaled_) return r;
+  const int left = static_cast<int>(std::floor(r.x() * static_cast<double>(scale_x_)));
+  const int top = static_cast<int>(std::floor(r.y() * static_cast<double>(scale_y_)));
+  const int right =
+      static_cast<int>(std::ceil((r.x() + r.width()) * static_cast<double>(scale_x_)));
+  const int bottom =
+      static_cast<int>(std::ceil((r.y() + r.height()) * static_cast<double>(scale_y_)));
+  return QRect(left, top, right - left, bottom - top).adjusted(-1, -1, 1, 1);
 }
 
 int tcBench::left_press(int x, int y) {
@@ -137,4 +163,6 @@ bool tcBench::group_locked(int) const {
   return false;
 }
 
-void tcBench::invalidate(const QRect&) {}
+void tcBench::invalidate(const QRect& skin_rect) {
+  if (host_ && !skin_rect.isEmpty()) host_->update(to_widget(skin_rect));
+}

@@ -9,6 +9,10 @@
 
 #include "skin/tcXmlData.h"
 
+#include <QPoint>
+#include <QPointer>
+#include <QWidget>
+
 class QPainter;
 class QRect;
 class tcGuiFont;
@@ -40,8 +44,17 @@ class tcBench : public tcXmlData {
   int to_skin_x(int v) const { return scale_down(v, scale_x_); }
   int to_skin_y(int v) const { return scale_down(v, scale_y_); }
 
-  // Events in widget coordinates.
-  void paint(QPainter& painter, const QRect& dirty);
+  // The widget that shows the bench; repaints and pop-ups go through it.
+  void set_host(QWidget* host) { host_ = host; }
+  QWidget* host() const { return host_; }
+  // A skin position as a global screen position (the position itself without a host).
+  QPoint to_global(int skin_x, int skin_y) const;
+  // A skin rectangle in widget coordinates, rounded outward.
+  QRect to_widget(const QRect& skin_rect) const;
+
+  // Events in widget coordinates. Attached labels and frames are painted by
+  // their holders, so the list skips them.
+  virtual void paint(QPainter& painter, const QRect& dirty);
   int left_press(int x, int y);
   bool right_press(int x, int y);
   void release(int x, int y);
@@ -53,8 +66,11 @@ class tcBench : public tcXmlData {
 
   // Whether the controls of a group ignore the user; no group is locked here.
   virtual bool group_locked(int group) const;
-  // Asks for a repaint of a rectangle in skin coordinates; the host widget does it.
+  // Asks for a repaint of a rectangle in skin coordinates; the host widget
+  // updates the scaled rectangle.
   virtual void invalidate(const QRect& skin_rect);
+  // Paints the objects that meet a rectangle of skin coordinates, in list order.
+  void paint_objects(QPainter& painter, const QRect& skin_rect);
 
  protected:
   void clear_objects();
@@ -75,4 +91,5 @@ class tcBench : public tcXmlData {
   float scale_x_ = 1.0f;
   float scale_y_ = 1.0f;
   tcGuiObject* captured_ = nullptr;  // the object that took the last press
+  QPointer<QWidget> host_;
 };

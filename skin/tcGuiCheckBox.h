@@ -7,9 +7,16 @@ class tcGuiCheckBox : public tcGuiObject {
   tcGuiCheckBox(tcBench* bench, int id, const tcString& name);
   ~tcGuiCheckBox() override;
 
+  std::unique_ptr<tcGuiObject> clone(int id, const tcString& name) const override;
   void finish() override;
   void set_state(int state) override;
+  bool left_press(int x, int y) override;
+  void release(int x, int y) override;
+  void drag(int x, int y, int modifiers) override;
   bool accepts_hover() const override { return true; }
+  void paint(QPainter& painter) override;
+
+  bool armed() const { return armed_; }
 
   const tcGuiImage* image() const { return image_; }
   bool checked() const { return value_ != 0; }
@@ -20,4 +27,5 @@ class tcGuiCheckBox : public tcGuiObject {
 
  private:
   const tcGuiImage* image_ = nullptr;
+  bool armed_ = false;
 };

@@ -1,9 +1,14 @@
 #pragma once
 // A value list: "DROP" opens a list pop-up, "ROLL" steps through the list by
 // its arrows, "USER" reports the steps and leaves the value to its owner.
+#include <memory>
+#include <vector>
+
 #include "skin/tcGuiEditModes.h"
 #include "skin/tcGuiListColours.h"
 #include "skin/tcGuiObject.h"
+
+class tcComboPopup;
 
 class tcGuiCombo : public tcGuiObject, public tcGuiListColours, public tcGuiEditModes {
  public:
@@ -12,11 +17,33 @@ class tcGuiCombo : public tcGuiObject, public tcGuiListColours, public tcGuiEdit
   tcGuiCombo(tcBench* bench, int id, const tcString& name);
   ~tcGuiCombo() override;
 
+  std::unique_ptr<tcGuiObject> clone(int id, const tcString& name) const override;
   void finish() override;
+  void hide() override;
+  bool left_press(int x, int y) override;
+  void release(int x, int y) override;
+  void drag(int x, int y, int modifiers) override;
+  void hover(int x, int y) override;
+  void double_click(int x, int y) override;
   bool accepts_double_click() const override { return true; }
   bool accepts_hover() const override { return true; }
+  void animate() override;
+  void paint(QPainter& painter) override;
+
+  // The value list; the owner's index is shown, not reported.
+  void set_entries(const std::vector<tcString>& entries);
+  const std::vector<tcString>& entries() const { return entries_; }
+  void set_index(int index);
+  int index() const { return value_; }
+  // The arrow held down: +1 up, -1 down, 0 none (before `reverse`).
+  int held() const { return held_; }
+  // A step as the arrows make it; "USER" combos report the step itself.
+  void step(int amount);
+  tcComboPopup* popup() const { return popup_.get(); }
+  int arrow_width() const;
 
   int type() const { return type_; }
+  void set_type(int type) { type_ = type == kRoll || type == kUser ? type : kDrop; }
   int rows() const { return rows_; }
   const tcGuiFont* drop_font() const { return drop_font_; }
   bool reverse() const { return reverse_; }
@@ -34,6 +61,10 @@ class tcGuiCombo : public tcGuiObject, public tcGuiListColours, public tcGuiEdit
 
  private:
   static void set_attr(tcXmlData& x, const char* value, int arg);
+  // +1 or -1 for a point on the arrow area, 0 elsewhere.
+  int arrow_at(int x, int y) const;
+  void open_popup();
+  void choose(int index);
 
   int type_ = kDrop;
   int rows_ = 8;
@@ -41,4 +72,9 @@ class tcGuiCombo : public tcGuiObject, public tcGuiListColours, public tcGuiEdit
   bool reverse_ = false;
   bool autoroll_ = false;
   const tcGuiImage* image_ = nullptr;
+  std::vector<tcString> entries_;
+  int held_ = 0;
+  int hover_arrow_ = 0;
+  int ticks_ = 0;
+  std::unique_ptr<tcComboPopup> popup_;
 };

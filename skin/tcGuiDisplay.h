@@ -12,8 +12,25 @@ class tcGuiDisplay : public tcGuiObject, public tcGuiEditModes {
   tcGuiDisplay(tcBench* bench, int id, const tcString& name);
   ~tcGuiDisplay() override;
 
+  // Colour sets of set_alert().
+  enum Alert { kNormal, kWarning, kError };
+  // Between the repetitions of a scrolling text.
+  static constexpr const char* kMarqueeGap = "  ...  ";
+
+  std::unique_ptr<tcGuiObject> clone(int id, const tcString& name) const override;
+  void finish() override;
+  void set_text(const tcString& text) override;
   bool accepts_left() const override { return false; }
   bool accepts_double_click() const override { return true; }
+  void double_click(int x, int y) override;
+  void animate() override;
+  void paint(QPainter& painter) override;
+
+  void set_alert(int alert);
+  int alert() const { return alert_; }
+  // Whether the text is wider than the display and scrolls.
+  bool scrolling() const { return marquee_ && text_width_ > w_; }
+  int marquee_offset() const { return marquee_offset_; }
 
   int maxchars() const { return maxchars_; }
   int pad() const { return pad_; }
@@ -29,6 +46,7 @@ class tcGuiDisplay : public tcGuiObject, public tcGuiEditModes {
  private:
   static void set_text_extra(tcXmlData& x, const char* value, int arg);
   static void set_colour(tcXmlData& x, const char* value, int arg);
+  void layout_text() override;
 
   int maxchars_ = 0;
   int pad_ = 0;
@@ -36,4 +54,9 @@ class tcGuiDisplay : public tcGuiObject, public tcGuiEditModes {
   uint32_t colours_[kColours] = {0xFF000000u, 0xFFFFFFFFu, 0xFFFF0000u,
                                  0xFFFFFFFFu, 0xFFFFFF00u, 0xFF000000u};
   bool transparent_[kColours] = {};
+  int alert_ = kNormal;
+  int text_width_ = 0;
+  int gap_width_ = 0;
+  int marquee_offset_ = 0;
+  QStaticText gap_;
 };

@@ -1,6 +1,9 @@
 #pragma once
 // A filled or outlined rounded rectangle, optionally with a vertical or
 // horizontal gradient or an image; takes no mouse.
+#include <QGradient>
+#include <QImage>
+
 #include "skin/tcGuiObject.h"
 
 class tcGuiFrame : public tcGuiObject {
@@ -8,7 +11,12 @@ class tcGuiFrame : public tcGuiObject {
   tcGuiFrame(tcBench* bench, int id, const tcString& name);
   ~tcGuiFrame() override;
 
+  std::unique_ptr<tcGuiObject> clone(int id, const tcString& name) const override;
+  void finish() override;
   bool accepts_left() const override { return false; }
+  void paint(QPainter& painter) override;
+  // Stops of a gradient text ("pos,RRGGBB;..."); malformed entries are skipped.
+  static QGradientStops stops_of(const tcString& text);
 
   uint32_t colour() const { return colour_; }
   bool fill() const { return fill_; }
@@ -22,6 +30,7 @@ class tcGuiFrame : public tcGuiObject {
 
  private:
   static void set_attr(tcXmlData& x, const char* value, int arg);
+  void render_look() const;
 
   uint32_t colour_ = 0xFF000000u;
   bool fill_ = false;
@@ -30,4 +39,8 @@ class tcGuiFrame : public tcGuiObject {
   tcString vgrad_;  // stop texts of the named gradients
   tcString hgrad_;
   const tcGuiImage* image_ = nullptr;
+  QGradientStops stops_;
+  bool vertical_gradient_ = true;
+  mutable QImage look_;  // the drawn frame, made on first paint
+  mutable QSize look_size_;
 };

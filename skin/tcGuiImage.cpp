@@ -1,5 +1,6 @@
 #include "skin/tcGuiImage.h"
 
+#include <QPainter>
 #include <cstring>
 
 #include "app/tcLog.h"
@@ -35,8 +36,44 @@ void tcGuiImage::finish() {
     }
     picture_ = argb;
   }
+  cut_done_ = false;
+  cut();
   size_from(this);
   tcGuiObject::finish();
+}
+
+void tcGuiImage::cut() const {
+  if (cut_done_) return;
+  cut_done_ = true;
+  cut_.clear();
+  if (picture_.isNull()) return;
+  const QImage premultiplied = picture_.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  for (int i = 0; i < sections_; ++i) {
+    const QRect r = section_rect(i);
+    if (r.isEmpty()) break;
+    cut_.push_back(premultiplied.copy(r));
+  }
+}
+
+const QImage* tcGuiImage::section(int i) const {
+  cut();
+  return i >= 0 && i < static_cast<int>(cut_.size()) ? &cut_[static_cast<size_t>(i)] : nullptr;
+}
+
+void tcGuiImage::draw_section(QPainter& painter, int i, int x, int y) const {
+  if (const QImage* s = section(i)) painter.drawImage(QPoint(x, y), *s);
+}
+
+void tcGuiImage::draw_section_part(QPainter& painter, int i, const QRect& r, int x, int y) const {
+  const QImage* s = section(i);
+  if (!s) return;
+  const QRect part = r & s->rect();
+  if (!part.isEmpty()) painter.drawImage(QPoint(x + part.x(), y + part.y()), *s, part);
+}
+
+void tcGuiImage::paint(QPainter& painter) {
+  draw_section(painter, 0, x_, y_);
+  paint_overlay(painter);
 }
 
 int tcGuiImage::section_width() const {
@@ -54,6 +91,7 @@ QRect tcGuiImage::section_rect(int i) const {
 }
 
 void tcGuiImage::load(const QString& path) {
+  cut_done_ = false;
   if (path.isEmpty() || !picture_.load(path)) {
     picture_ = QImage();
     tcLog::message(bench()->log_owner(), tcLog::kError,
@@ -73,6 +111,7 @@ void tcGuiImage::set_attr(tcXmlData& x, const char* value, int arg) {
     case kSections: {
       const int n = tcBenchMaster::integer(value);
       self->sections_ = n > 0 ? n : 1;
+      self->cut_done_ = false;
       break;
     }
     case kTrans:
@@ -81,6 +120,7 @@ void tcGuiImage::set_attr(tcXmlData& x, const char* value, int arg) {
       break;
     default:
       self->vertical_ = std::strcmp(value, "horz") != 0;
+      self->cut_done_ = false;
       break;
   }
 }

@@ -7,5 +7,6 @@ class tcGuiLabel : public tcGuiObject {
   tcGuiLabel(tcBench* bench, int id, const tcString& name);
   ~tcGuiLabel() override;
 
+  std::unique_ptr<tcGuiObject> clone(int id, const tcString& name) const override;
   bool accepts_left() const override { return false; }
 };

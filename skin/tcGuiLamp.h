@@ -7,8 +7,10 @@ class tcGuiLamp : public tcGuiObject {
   tcGuiLamp(tcBench* bench, int id, const tcString& name);
   ~tcGuiLamp() override;
 
+  std::unique_ptr<tcGuiObject> clone(int id, const tcString& name) const override;
   void finish() override;
   void set_state(int state) override;
+  void paint(QPainter& painter) override;
 
   const tcGuiImage* image() const { return image_; }
 

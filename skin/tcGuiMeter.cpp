@@ -1,5 +1,6 @@
 #include "skin/tcGuiMeter.h"
 
+#include <QPainter>
 #include <cstring>
 
 #include "app/tcLog.h"
@@ -84,6 +85,10 @@ void tcGuiMeter::finish() {
   }
   // A panel bar is never longer than this; it keeps the tables in range for any skin.
   length = length < 0 ? 0 : (length > 65536 ? 65536 : length);
+  length_ = length;
+  levels_.assign(bars_.size(), kNoValue);
+  overs_.assign(bars_.size(), 0);
+  lit_.assign(bars_.size(), 0);
   for (int r = 0; r < kRanges; ++r) {
     for (int level = 0; level < kLevels; ++level) {
       const double db = level * 0.25;
@@ -92,6 +97,117 @@ void tcGuiMeter::finish() {
   }
   for (int i = 0; i < kTicks; ++i) tick_pos_[i] = static_cast<int>(length * i / 10.0 + 0.5);
   tcGuiObject::finish();
+}
+
+std::unique_ptr<tcGuiObject> tcGuiMeter::clone(int id, const tcString& name) const {
+  return clone_as<tcGuiMeter>(id, name);
+}
+
+int tcGuiMeter::range_index() const {
+  // Scale ranges of the styles, as indexes of kRangeDb.
+  static const int kStyleRange[] = {2, 3, 4, 2, 3, 4, 0, 1, 2};
+  return kStyleRange[style_ >= 0 && style_ <= kGR30 ? style_ : kVU40];
+}
+
+int tcGuiMeter::lit_of(uint8_t level) const {
+  if (level == kNoValue || length_ <= 0) return 0;
+  const int n = lengths_[range_index()][level];
+  if (gain_reduction()) return n > 0 ? (n + 1 < length_ ? n + 1 : length_) : 0;
+  // Level meters light from full scale down to the bottom of their range.
+  return n >= length_ - 1 ? 0 : length_ - n;
+}
+
+QRect tcGuiMeter::bar_rect(int ch) const {
+  const Bar& b = bars_[static_cast<size_t>(ch)];
+  int bw = vertical_ ? kPlainThickness : length_;
+  int bh = vertical_ ? length_ : kPlainThickness;
+  if (bar_image_ && bar_image_->section(0)) {
+    bw = bar_image_->section_width();
+    bh = bar_image_->section_height();
+  }
+  return QRect(x_ + b.x, y_ + b.y, bw, bh);
+}
+
+QRect tcGuiMeter::over_rect(int ch) const {
+  const Bar& b = bars_[static_cast<size_t>(ch)];
+  if (ovr_ && ovr_->section(0)) {
+    return QRect(x_ + b.ovr_x, y_ + b.ovr_y, ovr_->section_width(), ovr_->section_height());
+  }
+  return QRect(x_ + b.ovr_x, y_ + b.ovr_y, kPlainThickness, kPlainThickness);
+}
+
+void tcGuiMeter::set_level(int ch, uint8_t level) {
+  if (ch < 0 || ch >= static_cast<int>(levels_.size())) return;
+  const size_t i = static_cast<size_t>(ch);
+  levels_[i] = level;
+  const int lit = lit_of(level);
+  if (lit == lit_[i]) return;
+  lit_[i] = lit;
+  repaint(bar_rect(ch));
+}
+
+void tcGuiMeter::set_over(int ch, bool on) {
+  if (ch < 0 || ch >= static_cast<int>(overs_.size())) return;
+  const size_t i = static_cast<size_t>(ch);
+  if ((overs_[i] != 0) == on) return;
+  overs_[i] = on ? 1 : 0;
+  repaint(over_rect(ch));
+}
+
+void tcGuiMeter::draw_bar(QPainter& painter, int ch) const {
+  const QRect r = bar_rect(ch);
+  const int lit = lit_[static_cast<size_t>(ch)];
+  // Level bars grow from the bottom (or left), gain reduction from the top (or left).
+  QRect on;
+  if (vertical_) {
+    const int top = gain_reduction() ? 0 : r.height() - lit;
+    on = QRect(0, top, r.width(), lit);
+  } else {
+    on = QRect(0, 0, lit, r.height());
+  }
+  if (bar_image_ && bar_image_->section(1)) {
+    // Section 0 is the unlit bar, section 1 the lit one.
+    bar_image_->draw_section(painter, 0, r.x(), r.y());
+    bar_image_->draw_section_part(painter, 1, on, r.x(), r.y());
+  } else {
+    painter.fillRect(r, QColor(0x18, 0x1C, 0x20));
+    const QColor colour = gain_reduction() ? QColor(0xF0, 0xA0, 0x20) : QColor(0x30, 0xD0, 0x50);
+    painter.fillRect(on.translated(r.topLeft()), colour);
+  }
+  const QRect o = over_rect(ch);
+  const bool over_on = overs_[static_cast<size_t>(ch)] != 0;
+  if (ovr_ && ovr_->section(1)) {
+    ovr_->draw_section(painter, over_on ? 1 : 0, o.x(), o.y());
+  } else if (clip_) {
+    painter.fillRect(o, over_on ? QColor(0xFF, 0x20, 0x20) : QColor(0x40, 0x10, 0x10));
+  }
+}
+
+void tcGuiMeter::paint(QPainter& painter) {
+  paint_backdrop(painter);
+  if (bg_) bg_->draw_section(painter, 0, x_, y_);
+  const QRect clip = painter.hasClipping() ? painter.clipBoundingRect().toAlignedRect() : QRect();
+  for (int ch = 0; ch < channels(); ++ch) {
+    // A meter update repaints one bar; the other bars stay as they are.
+    if (!clip.isNull() && !clip.intersects(bar_rect(ch)) && !clip.intersects(over_rect(ch))) {
+      continue;
+    }
+    draw_bar(painter, ch);
+  }
+  if (ticks_ && channels() > 0) {
+    painter.setPen(QColor::fromRgba(text_colour_));
+    const QRect r = bar_rect(0);
+    for (int i = 0; i < kTicks; ++i) {
+      if (vertical_) {
+        const int ty = r.bottom() - tick_pos_[i];
+        painter.drawLine(r.left() - 4, ty, r.left() - 2, ty);
+      } else {
+        const int tx = r.left() + tick_pos_[i];
+        painter.drawLine(tx, r.top() - 4, tx, r.top() - 2);
+      }
+    }
+  }
+  paint_overlay(painter);
 }
 
 void tcGuiMeter::set_image(int arg, tcGuiImage* image) {

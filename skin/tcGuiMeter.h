@@ -2,6 +2,7 @@
 // A bar meter of up to the maximum number of channels; each channel has a bar
 // position and an overload marker. At finish it precomputes the bar length of
 // every quarter-dB input level for its scale ranges.
+#include <cstdint>
 #include <vector>
 
 #include "skin/tcGuiObject.h"
@@ -22,8 +23,27 @@ class tcGuiMeter : public tcGuiObject {
   tcGuiMeter(tcBench* bench, int id, const tcString& name);
   ~tcGuiMeter() override;
 
+  static constexpr uint8_t kNoValue = 255;
+  static constexpr int kPlainThickness = 6;  // a bar drawn without pictures
+
+  std::unique_ptr<tcGuiObject> clone(int id, const tcString& name) const override;
   void finish() override;
   bool accepts_left() const override { return false; }
+  void paint(QPainter& painter) override;
+
+  // A meter value byte (quarter dB below full scale, or of gain reduction;
+  // 255 none). Only a bar whose drawn length changes is repainted.
+  void set_level(int ch, uint8_t level);
+  void set_over(int ch, bool on);
+  uint8_t level(int ch) const { return levels_[static_cast<size_t>(ch)]; }
+  bool over(int ch) const { return overs_[static_cast<size_t>(ch)] != 0; }
+  // Lit pixels of a level on this meter's scale.
+  int lit_of(uint8_t level) const;
+  int bar_length() const { return length_; }
+  bool gain_reduction() const { return style_ >= kGR15; }
+  // Where a channel's bar and overload marker are drawn (skin coordinates).
+  QRect bar_rect(int ch) const;
+  QRect over_rect(int ch) const;
 
   static void set_max_chans(int n);
   static int max_chans();
@@ -56,6 +76,8 @@ class tcGuiMeter : public tcGuiObject {
  private:
   static void set_barpos(tcXmlData& x, const char* value, int arg);
   static void set_type(tcXmlData& x, const char* value, int arg);
+  void draw_bar(QPainter& painter, int ch) const;
+  int range_index() const;
 
   int style_ = kVU40;
   bool clip_ = false;
@@ -69,4 +91,8 @@ class tcGuiMeter : public tcGuiObject {
   const tcGuiImage* ovr_ = nullptr;
   int lengths_[kRanges][kLevels] = {};
   int tick_pos_[kTicks] = {};
+  int length_ = 0;
+  std::vector<uint8_t> levels_;
+  std::vector<uint8_t> overs_;
+  std::vector<int> lit_;  // drawn length per channel
 };

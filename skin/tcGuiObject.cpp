@@ -1,7 +1,12 @@
 #include "skin/tcGuiObject.h"
 
+#include <QFontMetrics>
+#include <QPainter>
+
 #include "skin/tcBench.h"
 #include "skin/tcBenchMaster.h"
+#include "skin/tcDisplayEditDlg.h"
+#include "skin/tcGuiEditModes.h"
 #include "skin/tcGuiFrame.h"
 #include "skin/tcGuiImage.h"
 #include "skin/tcGuiLabel.h"
@@ -60,6 +65,7 @@ void tcGuiObject::finish() {
   }
   if (!font_rec_ && bench_) set_font_record(bench_->default_font());
   finished_ = true;
+  layout_text();
 }
 
 void tcGuiObject::show(bool on) {
@@ -72,8 +78,9 @@ void tcGuiObject::show(bool on) {
 }
 
 void tcGuiObject::hide() {
-  visible_ = false;
+  // Repainted while still visible, so that the area it leaves is redrawn.
   repaint();
+  visible_ = false;
 }
 
 void tcGuiObject::set_text(const tcString& text) {
@@ -91,21 +98,25 @@ int tcGuiObject::clamp_coord(int v) {
 void tcGuiObject::set_x(int x) {
   x_ = clamp_coord(x);
   area_.moveLeft(x_);
+  if (finished_) layout_text();
 }
 
 void tcGuiObject::set_y(int y) {
   y_ = clamp_coord(y);
   area_.moveTop(y_);
+  if (finished_) layout_text();
 }
 
 void tcGuiObject::set_height(int h) {
   h_ = clamp_coord(h);
   area_.setHeight(h_);
+  if (finished_) layout_text();
 }
 
 void tcGuiObject::set_width(int w) {
   w_ = clamp_coord(w);
   area_.setWidth(w_);
+  if (finished_) layout_text();
 }
 
 bool tcGuiObject::hit_test(int x, int y) const {
@@ -114,7 +125,17 @@ bool tcGuiObject::hit_test(int x, int y) const {
 }
 
 bool tcGuiObject::intersects(const QRect& r) const {
-  return visible_ && (area_.intersects(r) || text_area_.intersects(r));
+  return visible_ && meets(r);
+}
+
+bool tcGuiObject::meets(const QRect& r) const {
+  if (area_.intersects(r) || text_area_.intersects(r)) return true;
+  const QRect local = r.translated(-x_, -y_);
+  if (frame_ && frame_->meets(local)) return true;
+  for (const tcGuiLabel* label : labels_) {
+    if (label->meets(local)) return true;
+  }
+  return false;
 }
 
 void tcGuiObject::hover(int x, int y) {
@@ -132,6 +153,9 @@ void tcGuiObject::inherit_from(const tcGuiObject& source) {
   text_ = source.text_;
   text_dx_ = source.text_dx_;
   text_dy_ = source.text_dy_;
+  // The text's look goes with it: its alignment and colour.
+  align_ = source.align_;
+  text_colour_ = source.text_colour_;
   font_rec_ = source.font_rec_;
   font_ = source.font_;
   focus_x_ = source.focus_x_;
@@ -177,7 +201,134 @@ void tcGuiObject::set_font_record(const tcGuiFont* font) {
 }
 
 void tcGuiObject::repaint() {
-  if (bench_) bench_->invalidate(area_);
+  if (!bench_ || !visible_) return;
+  bench_->invalidate(area_);
+  if (!text_area_.isEmpty() && !area_.contains(text_area_)) bench_->invalidate(text_area_);
+}
+
+void tcGuiObject::repaint(const QRect& skin_rect) {
+  if (bench_ && visible_) bench_->invalidate(skin_rect);
+}
+
+bool tcGuiObject::blocked() const {
+  return disabled_ || (bench_ && bench_->group_locked(group_));
+}
+
+void tcGuiObject::report(int value) const {
+  if (value_callback_) value_callback_(cookie_, group_, value);
+}
+
+void tcGuiObject::edit_on_double_click(const tcGuiEditModes& modes, const tcString& value) {
+  if (modes.editable() && edit_callback_ && !blocked()) {
+    tcDisplayEditDlg dialog(bench_ ? bench_->host() : nullptr, value.toQString(),
+                            modes.units().toQString(), modes.dlg_regexp().toQString());
+    if (bench_) dialog.move(bench_->to_global(x_, y_ + h_));
+    if (dialog.exec() == QDialog::Accepted && !dialog.text().isEmpty() && dialog.acceptable()) {
+      const QByteArray entered = dialog.text().toLatin1();
+      edit_callback_(cookie_, group_, tcString(entered.constData()));
+    }
+  }
+  if (modes.dclickable() && dclick_callback_) dclick_callback_(cookie_, group_);
+}
+
+void tcGuiObject::set_text_colour(uint32_t colour) {
+  if (colour == text_colour_) return;
+  text_colour_ = colour;
+  repaint();
+}
+
+void tcGuiObject::paint(QPainter& painter) {
+  paint_backdrop(painter);
+  paint_overlay(painter);
+}
+
+void tcGuiObject::paint_overlay(QPainter& painter) {
+  draw_text(painter);
+  draw_focus(painter);
+  paint_attachments(painter);
+}
+
+QPoint tcGuiObject::text_origin() const {
+  // The offsets count inward from the aligned edge.
+  int x = text_dx_;
+  if (align_ & Qt::AlignHCenter) x = w_ / 2 + text_dx_;
+  if (align_ & Qt::AlignRight) x = w_ - text_dx_;
+  int y = text_dy_;
+  if (align_ & Qt::AlignVCenter) y = h_ / 2 + text_dy_;
+  if (align_ & Qt::AlignBottom) y = h_ - text_dy_;
+  return QPoint(x, y);
+}
+
+void tcGuiObject::layout_text() {
+  lines_.clear();
+  text_area_ = QRect();
+  text_transform_.reset();
+  if (text_.empty()) return;
+  const QFontMetrics metrics(font_);
+  const int pitch = font_rec_ ? font_rec_->spacing : metrics.height();
+  const QString all = text_.toQString();
+  const QStringList parts = all.split(QLatin1Char('\n'));
+  const int block = (static_cast<int>(parts.size()) - 1) * pitch + metrics.height();
+  const QPoint origin = text_origin();
+  double top = origin.y();
+  if (align_ & Qt::AlignVCenter) top -= block / 2.0;
+  if (align_ & Qt::AlignBottom) top -= block;
+  QRectF bounds;
+  for (const QString& part : parts) {
+    const int width = metrics.horizontalAdvance(part);
+    double left = origin.x();
+    if (align_ & Qt::AlignHCenter) left -= width / 2.0;
+    if (align_ & Qt::AlignRight) left -= width;
+    TextLine line{QStaticText(part), QPointF(left, top)};
+    line.text.setTextFormat(Qt::PlainText);
+    line.text.setPerformanceHint(QStaticText::AggressiveCaching);
+    line.text.prepare(QTransform(), font_);
+    bounds |= QRectF(left, top, width, metrics.height());
+    lines_.push_back(std::move(line));
+    top += pitch;
+  }
+  int angle = font_rec_ ? font_rec_->angle : 0;
+  if (angle != 0 && angle != 90 && angle != -90) angle %= 90;
+  if (angle != 0) {
+    text_transform_.translate(origin.x(), origin.y());
+    text_transform_.rotate((360 - angle) % 360);
+    text_transform_.translate(-origin.x(), -origin.y());
+    bounds = text_transform_.mapRect(bounds);
+  }
+  text_area_ = bounds.toAlignedRect().adjusted(-1, -1, 1, 1).translated(x_, y_);
+}
+
+void tcGuiObject::draw_text(QPainter& painter) {
+  if (lines_.empty()) return;
+  painter.save();
+  painter.translate(x_, y_);
+  if (!text_transform_.isIdentity()) painter.setTransform(text_transform_, true);
+  painter.setFont(font_);
+  painter.setPen(QColor::fromRgba(text_colour_));
+  for (const TextLine& line : lines_) painter.drawStaticText(line.pos, line.text);
+  painter.restore();
+}
+
+void tcGuiObject::draw_focus(QPainter& painter) {
+  if (focus_image_ && is_active())
+    focus_image_->draw_section(painter, 0, x_ + focus_x_, y_ + focus_y_);
+}
+
+void tcGuiObject::paint_attachments(QPainter& painter) {
+  if (labels_.empty()) return;
+  painter.save();
+  painter.translate(x_, y_);
+  for (tcGuiLabel* label : labels_) label->paint(painter);
+  painter.restore();
+}
+
+void tcGuiObject::paint_backdrop(QPainter& painter) {
+  if (!frame_) return;
+  // The frame lies under the object; a filled frame would hide it otherwise.
+  painter.save();
+  painter.translate(x_, y_);
+  frame_->paint(painter);
+  painter.restore();
 }
 
 void tcGuiObject::size_from(const tcGuiImage* image) {

@@ -4,7 +4,10 @@
 // their owner through a value callback (function, cookie, group id).
 #include <QFont>
 #include <QRect>
+#include <QStaticText>
+#include <QTransform>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "app/tcString.h"
@@ -13,6 +16,7 @@
 class QPainter;
 class tcBench;
 class tcGuiFont;
+class tcGuiEditModes;
 class tcGuiFrame;
 class tcGuiImage;
 class tcGuiLabel;
@@ -49,6 +53,10 @@ class tcGuiObject {
   tcGuiObject(const tcGuiObject&) = delete;
   tcGuiObject& operator=(const tcGuiObject&) = delete;
 
+  // A new object of the same class with the same look; kinds that take no part
+  // in `inherit` answer none.
+  virtual std::unique_ptr<tcGuiObject> clone(int, const tcString&) const { return nullptr; }
+
   virtual int reserved() const { return 0; }
   virtual int kind_query() const { return 2; }
   virtual int value() const { return value_; }
@@ -82,11 +90,16 @@ class tcGuiObject {
   virtual bool is_enabled() const { return enabled_; }
   virtual void set_enabled(bool on) { enabled_ = on; }
   virtual void animate() {}
-  virtual void paint(QPainter&) {}
-  virtual void layout_text() {}
-  virtual void draw_text(QPainter&) {}
-  virtual void draw_focus(QPainter&) {}
-  virtual void paint_attachments(QPainter&) {}
+  // The object itself, its text and its attachments.
+  virtual void paint(QPainter& painter);
+  virtual void layout_text();
+  virtual void draw_text(QPainter& painter);
+  virtual void draw_focus(QPainter& painter);
+  virtual void paint_attachments(QPainter& painter);
+  // The attached frame, drawn before the object as its backdrop.
+  void paint_backdrop(QPainter& painter);
+  // What follows the object's own drawing: text, focus image, attachments.
+  void paint_overlay(QPainter& painter);
 
   // Skin coordinates are held to +-2^24 so that no rectangle edge overflows.
   static int clamp_coord(int v);
@@ -109,6 +122,15 @@ class tcGuiObject {
   bool visible() const { return visible_; }
   bool disabled() const { return disabled_; }
   void set_disabled(bool on) { disabled_ = on; }
+  // Owner flags, bit 1: the disabled look (kinds draw their plain section).
+  bool disabled_look() const { return (owner_words_[0] & 2u) != 0; }
+  bool hovered() const { return hover_; }
+  bool pressed() const { return pressed_; }
+  // Attached labels and frames are painted by the object that holds them.
+  bool attached() const { return holder_ != nullptr; }
+  const QRect& text_area() const { return text_area_; }
+  // The text colour as the owner changes it after the load.
+  void set_text_colour(uint32_t colour);
   uintptr_t owner_word(int i) const { return owner_words_[i & 1]; }
   void set_owner_word(int i, uintptr_t w) { owner_words_[i & 1] = w; }
   int x() const { return x_; }
@@ -145,6 +167,32 @@ class tcGuiObject {
   virtual void copy_look(const tcGuiObject&) {}
   void set_font_record(const tcGuiFont* font);
   void repaint();
+  void repaint(const QRect& skin_rect);
+  // Presses, drags and wheel steps are ignored while disabled or while the
+  // bench holds the object's group locked.
+  bool blocked() const;
+  void report(int value) const;
+  // The double click of editable objects: the entry dialog below the object
+  // (when editable, with an edit callback, and not blocked), then the
+  // double-click callback when `dclickable`.
+  void edit_on_double_click(const tcGuiEditModes& modes, const tcString& value);
+  // Whether the area or text area, or an attachment's, meets r (skin
+  // coordinates, visibility not asked).
+  bool meets(const QRect& r) const;
+  // The text origin of the layout, relative to the object.
+  virtual QPoint text_origin() const;
+  template <class T>
+  std::unique_ptr<tcGuiObject> clone_as(int id, const tcString& name) const {
+    auto copy = std::make_unique<T>(bench_, id, name);
+    copy->inherit_from(*this);
+    return copy;
+  }
+  struct TextLine {
+    QStaticText text;
+    QPointF pos;  // top-left, relative to the object
+  };
+  std::vector<TextLine> lines_;
+  QTransform text_transform_;  // rotation of the font angle about the text origin
   // Width and height from an image section, when the image has a picture.
   void size_from(const tcGuiImage* image);
   bool can_hold(const tcGuiObject* child) const;

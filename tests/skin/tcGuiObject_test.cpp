@@ -5,11 +5,16 @@
 #include <cmath>
 #include <memory>
 
+#include <QPainter>
+
 #include "skin/tcBench.h"
+#include "skin/tcGuiFont.h"
 #include "skin/tcGuiFrame.h"
 #include "skin/tcGuiGraph.h"
+#include "skin/tcGuiImage.h"
 #include "skin/tcGuiKnob.h"
 #include "skin/tcGuiLabel.h"
+#include "tcPanelWorld.h"
 
 namespace {
 
@@ -136,6 +141,65 @@ TEST(GuiGraph, AxesMapValuesToPixelsAndBack) {
   tcGuiGraph::Axis other{7, 100, 0.0f, 1.0f};
   EXPECT_EQ(tcGuiGraph::to_pixel(other, 0.5f), 0);
   EXPECT_EQ(tcGuiGraph::to_value(other, 50), 0.0f);
+}
+
+TEST(GuiObject, TextLinesAreSpacedByTheFontAndRotatedByItsAngle) {
+  tcPanelWorld w("panelskin");
+  ASSERT_EQ(w.loaded, 0);
+  tcGuiObject* caption = w.bench->find_object("OUT_CAPTION");  // angle 90, bottom-left
+  ASSERT_NE(caption, nullptr);
+  // Rotated a quarter turn back: the text rises from the bottom of the label.
+  const QRect area = caption->text_area();
+  EXPECT_GT(area.height(), area.width());
+  EXPECT_LE(area.bottom(), caption->y() + caption->height() + 1);
+  EXPECT_LE(area.right(), caption->x() + 12);
+
+  // Two lines, the second one font spacing (11) below the first.
+  caption->set_text("A\nB");
+  const QRect two = caption->text_area();
+  caption->set_text("A");
+  const QRect one = caption->text_area();
+  EXPECT_EQ(two.width() - one.width(), 11);
+}
+
+TEST(GuiObject, AttachedLabelsPaintWithTheirHolderAtItsOffset) {
+  tcPanelWorld w("testskin");
+  ASSERT_EQ(w.loaded, 0);
+  tcGuiObject* title = w.bench->find_object("TITLE");
+  const tcGuiObject* frame = title->frame();
+  ASSERT_NE(frame, nullptr);
+  EXPECT_TRUE(frame->attached());
+  // The frame lies under the title (its backdrop) at the title's position: the
+  // shade's dark end at the bottom.
+  const QImage img = w.render();
+  const QColor top(img.pixel(title->x() + 50, title->y() + 1));
+  const QColor bottom(img.pixel(title->x() + 50, title->y() + 18));
+  EXPECT_GT(top.blue(), bottom.blue());
+  EXPECT_NEAR(bottom.blue(), 0x18, 6);
+}
+
+TEST(GuiImage, SectionsAreCutOnceAndDrawnAlongTheDirection) {
+  tcPanelWorld w;
+  const auto* button = dynamic_cast<const tcGuiImage*>(w.bench->find_object("BTN_IMG"));
+  ASSERT_NE(button, nullptr);
+  ASSERT_EQ(button->sections(), 12);
+  const QImage* s5 = button->section(5);
+  ASSERT_NE(s5, nullptr);
+  EXPECT_EQ(s5->size(), QSize(60, 20));
+  EXPECT_EQ(button->section(5), s5);  // the same cut picture every time
+  EXPECT_EQ(button->section(12), nullptr);
+  EXPECT_EQ(QColor(s5->pixel(10, 10)), QColor(button->picture().pixel(5 * 60 + 10, 10)));
+  QImage target(80, 40, QImage::Format_ARGB32_Premultiplied);
+  target.fill(Qt::black);
+  {
+    QPainter p(&target);
+    button->draw_section(p, 5, 10, 10);
+    button->draw_section(p, 99, 0, 0);  // outside the picture: nothing
+  }
+  EXPECT_EQ(QColor(target.pixel(20, 20)), QColor(s5->pixel(10, 10)));
+  EXPECT_EQ(QColor(target.pixel(5, 5)), QColor(Qt::black));
+  // The magenta corners of the picture are transparent.
+  EXPECT_EQ(QColor(target.pixel(10, 10)), QColor(Qt::black));
 }
 
 }  // namespace
