@@ -138,19 +138,9 @@ void tcGuiKnob::step(int amount) {
   report(value_);
 }
 
-bool tcGuiKnob::left_press(int x, int y) {
-  if (blocked()) return false;
-  last_x_ = x;
-  last_y_ = y;
-  pressed_ = true;
-  repaint();
-  return true;
-}
+bool tcGuiKnob::left_press(int x, int y) { return press_for_drag(x, y); }
 
-void tcGuiKnob::release(int, int) {
-  pressed_ = false;
-  repaint();
-}
+void tcGuiKnob::release(int, int) { end_press(); }
 
 void tcGuiKnob::drag(int x, int y, int modifiers) {
   if (!pressed_ || blocked()) return;

@@ -214,6 +214,20 @@ bool tcGuiObject::blocked() const {
   return disabled_ || (bench_ && bench_->group_locked(group_));
 }
 
+bool tcGuiObject::press_for_drag(int x, int y) {
+  if (blocked()) return false;
+  last_x_ = x;
+  last_y_ = y;
+  pressed_ = true;
+  repaint();
+  return true;
+}
+
+void tcGuiObject::end_press() {
+  pressed_ = false;
+  repaint();
+}
+
 void tcGuiObject::report(int value) const {
   if (value_callback_) value_callback_(cookie_, group_, value);
 }

@@ -171,6 +171,10 @@ class tcGuiObject {
   // Presses, drags and wheel steps are ignored while disabled or while the
   // bench holds the object's group locked.
   bool blocked() const;
+  // The press that starts a drag (knobs, sliders): remembers the pointer and
+  // shows the pressed look; false while blocked.
+  bool press_for_drag(int x, int y);
+  void end_press();
   void report(int value) const;
   // The double click of editable objects: the entry dialog below the object
   // (when editable, with an edit callback, and not blocked), then the

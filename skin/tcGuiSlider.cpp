@@ -120,19 +120,9 @@ void tcGuiSlider::set_range(int minimum, int maximum) {
   repaint();
 }
 
-bool tcGuiSlider::left_press(int x, int y) {
-  if (blocked()) return false;
-  last_x_ = x;
-  last_y_ = y;
-  pressed_ = true;
-  repaint();
-  return true;
-}
+bool tcGuiSlider::left_press(int x, int y) { return press_for_drag(x, y); }
 
-void tcGuiSlider::release(int, int) {
-  pressed_ = false;
-  repaint();
-}
+void tcGuiSlider::release(int, int) { end_press(); }
 
 void tcGuiSlider::drag(int x, int y, int modifiers) {
   if (!pressed_ || blocked()) return;
