@@ -1,10 +1,10 @@
 #include "app/tcOptionStore.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <limits>
 
+#include "app/tcAtomicFile.h"
 #include "app/tcProfileFile.h"
 
 namespace {
@@ -16,18 +16,6 @@ QByteArray read_file(const QString& path) {
   return file.read(tcOptionStore::kMaxFileSize);
 }
 
-// Replaces the file in one step: the old one stays when anything fails.
-// Unbuffered, because a buffered write that the disk or a size limit cuts short
-// is not reported, and the short file would be committed over the old one.
-int write_file(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return -1;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return -1;
-  }
-  return file.commit() ? 0 : -1;
-}
 
 bool is_blank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
@@ -112,7 +100,7 @@ void tcOptionStore::store(const char* section, const char* name, const QByteArra
       break;
     case kProfile: {
       tcProfileFile file(read_file(path_));
-      if (file.set_value(section, name, value) == 0) write_file(path_, file.bytes());
+      if (file.set_value(section, name, value) == 0) tcAtomicFile::write(path_, file.bytes());
       break;
     }
     default:
@@ -175,7 +163,7 @@ void tcOptionStore::set_u32(const char* section, const char* name, uint32_t valu
 
 int tcOptionStore::flush() {
   if (!modified_ || mode_ != kXml) return 0;
-  if (path_.isEmpty() || write_file(path_, tcIniXmlCodec::encode(map_)) != 0) return -1;
+  if (path_.isEmpty() || tcAtomicFile::write(path_, tcIniXmlCodec::encode(map_)) != 0) return -1;
   modified_ = false;
   return 0;
 }

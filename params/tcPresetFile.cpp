@@ -2,10 +2,10 @@
 
 #include <QDateTime>
 #include <QFile>
-#include <QSaveFile>
 #include <cmath>
 #include <cstring>
 
+#include "app/tcAtomicFile.h"
 #include "params/MAP_TYPE.h"
 #include "params/tcParamTable.h"
 
@@ -140,17 +140,6 @@ QByteArray tcPresetFile::encode(const tcPresetHeader& header, const tcSettings& 
 
 int tcPresetFile::write(const tcPresetHeader& header, const tcSettings& set, const QString& path) {
   const auto now = static_cast<uint32_t>(QDateTime::currentSecsSinceEpoch() & 0xFFFFFFFF);
-  return write_bytes(path, encode(header, set, now));
+  return tcAtomicFile::write(path, encode(header, set, now));
 }
 
-int tcPresetFile::write_bytes(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  // Unbuffered: a buffered flush that writes only part (disk full, size limit) is
-  // not reported and the short file would be committed over the old one.
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return -1;
-  if (file.write(bytes) != bytes.size()) {
-    file.cancelWriting();
-    return -1;
-  }
-  return file.commit() ? 0 : -1;
-}

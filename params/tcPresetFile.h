@@ -32,9 +32,6 @@ class tcPresetFile {
   // Writes the current form through a temporary file renamed over path, so a
   // failed write leaves the old file as it was. 0 on success, -1 on failure.
   static int write(const tcPresetHeader& header, const tcSettings& set, const QString& path);
-  // Replaces a file whole or not at all; the preset packages write through it too.
-  // 0 on success, -1 on failure.
-  static int write_bytes(const QString& path, const QByteArray& bytes);
 
   // The same on bytes in memory.
   static int read_header_bytes(const QByteArray& bytes, tcPresetHeader* header);

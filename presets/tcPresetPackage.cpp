@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include "app/tcAtomicFile.h"
 #include "params/tcPresetFile.h"
 
 namespace {
@@ -70,7 +71,7 @@ int tcPresetPackage::build(const QString& package_path, const QString& root, QSt
   if (collect(root, &entries, reason) != 0) return -1;
   QByteArray bytes;
   if (tcPresetPackageCodec::encode(entries, &bytes, reason) != tcPresetPackageCodec::kOk) return -1;
-  if (tcPresetFile::write_bytes(package_path, bytes) != 0)
+  if (tcAtomicFile::write(package_path, bytes) != 0)
     return fail(reason, QString("cannot write %1").arg(package_path));
   return 0;
 }
@@ -102,7 +103,7 @@ int tcPresetPackage::extract(const QVector<Entry>& entries, const QString& folde
           reason,
           QString("entry \"%1\" leads outside %2").arg(QString::fromLatin1(entry.name), folder));
     }
-    if (!QDir().mkpath(parent) || tcPresetFile::write_bytes(target, entry.data) != 0) {
+    if (!QDir().mkpath(parent) || tcAtomicFile::write(target, entry.data) != 0) {
       return fail(reason, QString("cannot write %1").arg(target));
     }
   }

@@ -49,7 +49,8 @@ int tcXmlData::flush() {
   if (path_.empty()) return -1;
   // Written beside the old file and renamed over it, so a failed write keeps the old one.
   QSaveFile file(native_path(path_));
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+  // Unbuffered, so a write cut short (disk full) fails instead of being committed.
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered)) {
     log(tcLog::kError, "Error creating config file %s\n", path_.c_str());
     return -1;
   }

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QList>
-#include <QSaveFile>
 #include <cstdio>
 
+#include "app/tcAtomicFile.h"
 #include "params/tcPresetFile.h"
 
 namespace {
@@ -95,12 +95,6 @@ const LineReader kReaders[] = {
     {"clock", read_clock},   {"event", read_event},
 };
 
-bool write_index(const QString& path, const QByteArray& bytes) {
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return false;
-  file.write(bytes);
-  return file.commit();
-}
 
 }  // namespace
 
@@ -210,7 +204,7 @@ int tcSimStateFile::save(tcSimState& state, bool everything) const {
   }
   // The index last: it speaks of the files written above.
   if (dirty.index || dirty.banks.any() || dirty.presets.any())
-    if (!write_index(index_path(), encode_index(state))) failed.index = true;
+    if (tcAtomicFile::write(index_path(), encode_index(state)) != 0) failed.index = true;
   state.mark_clean();
   if (!failed.any()) return 0;
   state.mark_dirty(failed);
