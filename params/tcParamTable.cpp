@@ -25,15 +25,15 @@ constexpr tcMapEntry kTestFrequencies[21] = {
 
 // One line of a table as written below; a line with repeat > 1 stands for that many
 // consecutive ids whose names carry the numbers first, first + 1, ... in place of '#'.
-struct Spec {
+struct Draft {
   tcParamRow row;
   uint8_t repeat;
   uint8_t first;
   uint8_t digits;
 };
 
-constexpr Spec base(uint16_t id, uint8_t type, const char* name, uint8_t flags) {
-  Spec s{};
+constexpr Draft base(uint16_t id, uint8_t type, const char* name, uint8_t flags) {
+  Draft s{};
   s.row.id = id;
   s.row.type = type;
   for (int i = 0; name[i] && i < tcParamRow::kNameSize - 1; ++i) s.row.name[i] = name[i];
@@ -44,9 +44,9 @@ constexpr Spec base(uint16_t id, uint8_t type, const char* name, uint8_t flags) 
 }
 
 // Switch, optionally with its own label pair.
-constexpr Spec sw(uint16_t id, const char* name, uint8_t def, uint8_t flags = 0,
+constexpr Draft sw(uint16_t id, const char* name, uint8_t def, uint8_t flags = 0,
                   const char* const* labels = nullptr) {
-  Spec s = base(id, MAP_TYPE::kBool, name, flags);
+  Draft s = base(id, MAP_TYPE::kBool, name, flags);
   s.row.bool_default = def;
   s.row.int_max = 1;
   s.row.labels = labels;
@@ -55,9 +55,9 @@ constexpr Spec sw(uint16_t id, const char* name, uint8_t def, uint8_t flags = 0,
 }
 
 // Integer.
-constexpr Spec in(uint16_t id, const char* name, uint32_t def, uint32_t min, uint32_t max,
+constexpr Draft in(uint16_t id, const char* name, uint32_t def, uint32_t min, uint32_t max,
                   uint8_t flags = 0) {
-  Spec s = base(id, MAP_TYPE::kInt, name, flags);
+  Draft s = base(id, MAP_TYPE::kInt, name, flags);
   s.row.int_default = def;
   s.row.int_min = min;
   s.row.int_max = max;
@@ -65,9 +65,9 @@ constexpr Spec in(uint16_t id, const char* name, uint32_t def, uint32_t min, uin
 }
 
 // Float on a value table.
-constexpr Spec ft(uint16_t id, const char* name, T table, float def, float min, float max,
+constexpr Draft ft(uint16_t id, const char* name, T table, float def, float min, float max,
                   uint8_t flags = 0) {
-  Spec s = base(id, MAP_TYPE::kFloat, name, flags);
+  Draft s = base(id, MAP_TYPE::kFloat, name, flags);
   s.row.table = table;
   s.row.float_default = def;
   s.row.float_min = min;
@@ -76,41 +76,41 @@ constexpr Spec ft(uint16_t id, const char* name, T table, float def, float min, 
 }
 
 // Float in linear steps of the given resolution.
-constexpr Spec fl(uint16_t id, const char* name, float resolution, const char* format, float def,
+constexpr Draft fl(uint16_t id, const char* name, float resolution, const char* format, float def,
                   float min, float max, uint8_t flags = 0) {
-  Spec s = ft(id, name, T::kNone, def, min, max, flags);
+  Draft s = ft(id, name, T::kNone, def, min, max, flags);
   s.row.resolution = resolution;
   s.row.format = format;
   return s;
 }
 
-constexpr Spec rep(Spec s, uint8_t repeat, uint8_t first, uint8_t digits = 1) {
+constexpr Draft rep(Draft s, uint8_t repeat, uint8_t first, uint8_t digits = 1) {
   s.repeat = repeat;
   s.first = first;
   s.digits = digits;
   return s;
 }
 
-constexpr Spec shown(Spec s, D rule) {
+constexpr Draft shown(Draft s, D rule) {
   s.row.display = rule;
   return s;
 }
 
 // Global integers: full unsigned range unless given.
-constexpr Spec gi(uint16_t id, const char* name, uint32_t def, const char* format,
+constexpr Draft gi(uint16_t id, const char* name, uint32_t def, const char* format,
                   uint32_t max = 0xFFFFFFFFu) {
-  Spec s = in(id, name, def, 0, max);
+  Draft s = in(id, name, def, 0, max);
   s.row.format = format;
   return s;
 }
 
-constexpr Spec labelled(Spec s, const char* const* labels, uint8_t count) {
+constexpr Draft labelled(Draft s, const char* const* labels, uint8_t count) {
   s.row.labels = labels;
   s.row.label_count = count;
   return s;
 }
 
-constexpr Spec recorded(Spec s, const tcMapEntry* records, uint8_t count) {
+constexpr Draft recorded(Draft s, const tcMapEntry* records, uint8_t count) {
   s.row.records = records;
   s.row.label_count = count;
   return s;
@@ -122,7 +122,7 @@ constexpr const char* kDb1 = "% +6.1fdB";
 constexpr const char* kDb2 = "% +6.2fdB";
 constexpr const char* kFine = "% +5.3f";
 
-constexpr Spec kPresetSpecs[] = {
+constexpr Draft kPresetSpecs[] = {
     ft(0x1001, "Inp Analog Gain", T::kGain, 0, -36, 12, kIo),
     ft(0x1008, "Inp Digital Gain", T::kGain, 0, -36, 12, kIo),
     ft(0x1002, "Inp Gain Offset", T::kGain, 0, -12, 12, kIo),
@@ -319,7 +319,7 @@ constexpr Spec kPresetSpecs[] = {
     in(0x1940, "Digital Output", 0, 0, 1),
 };
 
-constexpr Spec kGlobalSpecs[] = {
+constexpr Draft kGlobalSpecs[] = {
     sw(0x2000, "S_FOLLOW", 0),
     shown(gi(0x2001, "DELAY   ", 0, nullptr), D::kDelay),
     gi(0x2002, "HDPN SRC", 0, "%d"),
@@ -339,30 +339,30 @@ constexpr Spec kGlobalSpecs[] = {
 };
 
 template <size_t N>
-constexpr int row_total(const Spec (&specs)[N]) {
+constexpr int row_total(const Draft (&drafts)[N]) {
   int n = 0;
-  for (size_t i = 0; i < N; ++i) n += specs[i].repeat;
+  for (size_t i = 0; i < N; ++i) n += drafts[i].repeat;
   return n;
 }
 
 template <int Count, size_t N>
-constexpr std::array<tcParamRow, Count + 1> expand(const Spec (&specs)[N]) {
+constexpr std::array<tcParamRow, Count + 1> expand(const Draft (&drafts)[N]) {
   std::array<tcParamRow, Count + 1> rows{};
   int k = 0;
   for (size_t i = 0; i < N; ++i) {
-    for (int j = 0; j < specs[i].repeat; ++j) {
-      tcParamRow row = specs[i].row;
+    for (int j = 0; j < drafts[i].repeat; ++j) {
+      tcParamRow row = drafts[i].row;
       row.id = static_cast<uint16_t>(row.id + j);
-      if (specs[i].repeat > 1) {
-        const int number = specs[i].first + j;
-        const char* pattern = specs[i].row.name;
+      if (drafts[i].repeat > 1) {
+        const int number = drafts[i].first + j;
+        const char* pattern = drafts[i].row.name;
         int out = 0;
         for (int c = 0; pattern[c] && out < tcParamRow::kNameSize - 1; ++c) {
           if (pattern[c] != '#') {
             row.name[out++] = pattern[c];
             continue;
           }
-          if (specs[i].digits == 2) row.name[out++] = static_cast<char>('0' + number / 10);
+          if (drafts[i].digits == 2) row.name[out++] = static_cast<char>('0' + number / 10);
           if (out < tcParamRow::kNameSize - 1)
             row.name[out++] = static_cast<char>('0' + number % 10);
         }
