@@ -6,9 +6,12 @@
 #include <memory>
 
 #include "app/tcAppContext.h"
+#include "app/tcLeakSuppressions.h"
 #include "app/tcQuitSignals.h"
 #include "app/tcSplash.h"
 #include "panel/TK3Widget.h"
+
+extern "C" const char* __lsan_default_suppressions() { return kQtLeakSuppressions; }
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

@@ -5,12 +5,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-// Qt's platform plugin keeps its screens and font caches until process exit;
-// those are not ours to free.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:libQt5Gui\nleak:libQt5Core\nleak:libQt5Widgets\nleak:libfontconfig\n"
-         "leak:libqoffscreen\nleak:libqxcb\nleak:libxcb\nleak:libdbus\n";
-}
+#include "app/tcLeakSuppressions.h"
+
+extern "C" const char* __lsan_default_suppressions() { return kQtLeakSuppressions; }
 
 // Qt is not built with ThreadSanitizer, so a finished QThread's internal wait
 // condition looks unsynchronised when the thread object is deleted; our own
