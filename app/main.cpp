@@ -11,7 +11,9 @@
 #include "app/tcSplash.h"
 #include "panel/TK3Widget.h"
 
-extern "C" const char* __lsan_default_suppressions() { return kQtLeakSuppressions; }
+extern "C" const char* __lsan_default_suppressions() {
+  return kQtLeakSuppressions;
+}
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);

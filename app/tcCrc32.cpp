@@ -16,12 +16,15 @@ void fill_table() {
 }
 }  // namespace
 
-void tcCrc32::build_table() { std::call_once(g_table_built, fill_table); }
+void tcCrc32::build_table() {
+  std::call_once(g_table_built, fill_table);
+}
 
 uint32_t tcCrc32::update(uint32_t running, const void* data, size_t length) {
   build_table();
   const auto* bytes = static_cast<const unsigned char*>(data);
-  for (size_t i = 0; i < length; ++i) running = g_table[(running ^ bytes[i]) & 0xFF] ^ (running >> 8);
+  for (size_t i = 0; i < length; ++i)
+    running = g_table[(running ^ bytes[i]) & 0xFF] ^ (running >> 8);
   return running;
 }
 
@@ -29,4 +32,6 @@ uint32_t tcCrc32::compute(const void* data, size_t length) {
   return finish(update(start(), data, length));
 }
 
-uint32_t tcCrc32::of_text(const char* text) { return text ? compute(text, std::strlen(text)) : 0; }
+uint32_t tcCrc32::of_text(const char* text) {
+  return text ? compute(text, std::strlen(text)) : 0;
+}

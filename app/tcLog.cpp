@@ -6,9 +6,13 @@ namespace {
 std::atomic<tcLog::Hook> g_hook{nullptr};
 }
 
-void tcLog::set_hook(Hook hook) { g_hook.store(hook); }
+void tcLog::set_hook(Hook hook) {
+  g_hook.store(hook);
+}
 
-tcLog::Hook tcLog::hook() { return g_hook.load(); }
+tcLog::Hook tcLog::hook() {
+  return g_hook.load();
+}
 
 void tcLog::vmessage(uintptr_t owner, int level, const char* fmt, va_list args) {
   if (Hook h = g_hook.load()) h(owner, level, fmt, args);

@@ -9,9 +9,13 @@ namespace {
 std::atomic<int> g_serial_counter{0};
 }
 
-tcMutex::tcMutex() : serial_(++g_serial_counter) { tcDiagRegistry::instance().add(this, kDiagKind); }
+tcMutex::tcMutex() : serial_(++g_serial_counter) {
+  tcDiagRegistry::instance().add(this, kDiagKind);
+}
 
-tcMutex::~tcMutex() { tcDiagRegistry::instance().remove(this); }
+tcMutex::~tcMutex() {
+  tcDiagRegistry::instance().remove(this);
+}
 
 int tcMutex::current_thread_id() {
   // Asked on every enter: one system call per thread, not per lock.
@@ -38,7 +42,9 @@ tcString tcMutex::identifier() const {
   return text;
 }
 
-tcString tcMutex::description() const { return tcString(); }
+tcString tcMutex::description() const {
+  return tcString();
+}
 
 tcString tcMutex::state() const {
   tcString text;

@@ -16,7 +16,6 @@ QByteArray read_file(const QString& path) {
   return file.read(tcOptionStore::kMaxFileSize);
 }
 
-
 bool is_blank(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }

@@ -8,18 +8,27 @@
 namespace {
 size_t bounded_length(const char* text, size_t max_len) {
   if (!text) return 0;
-  const void* zero = std::memchr(text, 0, max_len == static_cast<size_t>(-1) ? std::strlen(text) + 1 : max_len);
+  const void* zero =
+      std::memchr(text, 0, max_len == static_cast<size_t>(-1) ? std::strlen(text) + 1 : max_len);
   return zero ? static_cast<size_t>(static_cast<const char*>(zero) - text) : max_len;
 }
 }  // namespace
 
-tcString::tcString() { reserve(0); }
+tcString::tcString() {
+  reserve(0);
+}
 
-tcString::tcString(const char* text) : tcString() { assign(text); }
+tcString::tcString(const char* text) : tcString() {
+  assign(text);
+}
 
-tcString::tcString(const char* text, size_t max_len) : tcString() { assign(text, max_len); }
+tcString::tcString(const char* text, size_t max_len) : tcString() {
+  assign(text, max_len);
+}
 
-tcString::tcString(const tcString& other) : tcString() { assign(other.c_str(), other.length()); }
+tcString::tcString(const tcString& other) : tcString() {
+  assign(other.c_str(), other.length());
+}
 
 tcString::tcString(tcString&& other)
     : data_(std::move(other.data_)),
@@ -133,20 +142,26 @@ void tcString::truncate(int len) {
   recheck();
 }
 
-void tcString::clear() { truncate(0); }
+void tcString::clear() {
+  truncate(0);
+}
 
 bool tcString::operator==(const tcString& other) const {
   return length_ == other.length_ && check_ == other.check_ &&
          std::memcmp(data_.get(), other.data_.get(), length_) == 0;
 }
 
-bool tcString::operator==(const char* text) const { return *this == tcString(text); }
+bool tcString::operator==(const char* text) const {
+  return *this == tcString(text);
+}
 
 bool tcString::operator<(const tcString& other) const {
   return std::strcmp(c_str(), other.c_str()) < 0;
 }
 
-QString tcString::toQString() const { return QString::fromLatin1(c_str(), length_); }
+QString tcString::toQString() const {
+  return QString::fromLatin1(c_str(), length_);
+}
 
 tcString tcString::fromQString(const QString& text) {
   const QByteArray bytes = text.toLatin1();

@@ -27,8 +27,14 @@ class tcString {
   void assign(const char* text, size_t max_len = static_cast<size_t>(-1));
   void append(const char* text, size_t max_len = static_cast<size_t>(-1));
   void append(char c);
-  tcString& operator+=(const char* text) { append(text); return *this; }
-  tcString& operator+=(const tcString& text) { append(text.c_str(), text.length()); return *this; }
+  tcString& operator+=(const char* text) {
+    append(text);
+    return *this;
+  }
+  tcString& operator+=(const tcString& text) {
+    append(text.c_str(), text.length());
+    return *this;
+  }
   // printf-style replacement of the whole content.
   int format(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
   void truncate(int len);

@@ -113,8 +113,8 @@ void tcApWidget::connect_link_reports() {
           queued);
   connect(this, &tcApWidget::sig_map_globals_dirty, this, &tcApWidget::slot_map_globals_dirty,
           queued);
-  connect(this, &tcApWidget::sig_sgmap_version_update, this,
-          &tcApWidget::slot_sgmap_version_update, queued);
+  connect(this, &tcApWidget::sig_sgmap_version_update, this, &tcApWidget::slot_sgmap_version_update,
+          queued);
   connect(this, &tcApWidget::sig_request_meters, this, &tcApWidget::slot_request_meters, queued);
 }
 
@@ -152,7 +152,9 @@ void tcApWidget::on_globals_panel(void* self) {
   emit static_cast<tcApWidget*>(self)->sig_gui_globals_dirty();
 }
 
-tcApIface* tcApWidget::link() const { return connection_ ? connection_->link() : nullptr; }
+tcApIface* tcApWidget::link() const {
+  return connection_ ? connection_->link() : nullptr;
+}
 
 void tcApWidget::slot_map_settings_dirty(int set_index) {
   settings_send_pending_.fetch_and(~(1u << (set_index & 31)));

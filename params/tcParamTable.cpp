@@ -45,7 +45,7 @@ constexpr Draft base(uint16_t id, uint8_t type, const char* name, uint8_t flags)
 
 // Switch, optionally with its own label pair.
 constexpr Draft sw(uint16_t id, const char* name, uint8_t def, uint8_t flags = 0,
-                  const char* const* labels = nullptr) {
+                   const char* const* labels = nullptr) {
   Draft s = base(id, MAP_TYPE::kBool, name, flags);
   s.row.bool_default = def;
   s.row.int_max = 1;
@@ -56,7 +56,7 @@ constexpr Draft sw(uint16_t id, const char* name, uint8_t def, uint8_t flags = 0
 
 // Integer.
 constexpr Draft in(uint16_t id, const char* name, uint32_t def, uint32_t min, uint32_t max,
-                  uint8_t flags = 0) {
+                   uint8_t flags = 0) {
   Draft s = base(id, MAP_TYPE::kInt, name, flags);
   s.row.int_default = def;
   s.row.int_min = min;
@@ -66,7 +66,7 @@ constexpr Draft in(uint16_t id, const char* name, uint32_t def, uint32_t min, ui
 
 // Float on a value table.
 constexpr Draft ft(uint16_t id, const char* name, T table, float def, float min, float max,
-                  uint8_t flags = 0) {
+                   uint8_t flags = 0) {
   Draft s = base(id, MAP_TYPE::kFloat, name, flags);
   s.row.table = table;
   s.row.float_default = def;
@@ -77,7 +77,7 @@ constexpr Draft ft(uint16_t id, const char* name, T table, float def, float min,
 
 // Float in linear steps of the given resolution.
 constexpr Draft fl(uint16_t id, const char* name, float resolution, const char* format, float def,
-                  float min, float max, uint8_t flags = 0) {
+                   float min, float max, uint8_t flags = 0) {
   Draft s = ft(id, name, T::kNone, def, min, max, flags);
   s.row.resolution = resolution;
   s.row.format = format;
@@ -98,7 +98,7 @@ constexpr Draft shown(Draft s, D rule) {
 
 // Global integers: full unsigned range unless given.
 constexpr Draft gi(uint16_t id, const char* name, uint32_t def, const char* format,
-                  uint32_t max = 0xFFFFFFFFu) {
+                   uint32_t max = 0xFFFFFFFFu) {
   Draft s = in(id, name, def, 0, max);
   s.row.format = format;
   return s;

@@ -142,4 +142,3 @@ int tcPresetFile::write(const tcPresetHeader& header, const tcSettings& set, con
   const auto now = static_cast<uint32_t>(QDateTime::currentSecsSinceEpoch() & 0xFFFFFFFF);
   return tcAtomicFile::write(path, encode(header, set, now));
 }
-

@@ -138,9 +138,13 @@ void tcGuiKnob::step(int amount) {
   report(value_);
 }
 
-bool tcGuiKnob::left_press(int x, int y) { return press_for_drag(x, y); }
+bool tcGuiKnob::left_press(int x, int y) {
+  return press_for_drag(x, y);
+}
 
-void tcGuiKnob::release(int, int) { end_press(); }
+void tcGuiKnob::release(int, int) {
+  end_press();
+}
 
 void tcGuiKnob::drag(int x, int y, int modifiers) {
   if (!pressed_ || blocked()) return;

@@ -120,9 +120,13 @@ void tcGuiSlider::set_range(int minimum, int maximum) {
   repaint();
 }
 
-bool tcGuiSlider::left_press(int x, int y) { return press_for_drag(x, y); }
+bool tcGuiSlider::left_press(int x, int y) {
+  return press_for_drag(x, y);
+}
 
-void tcGuiSlider::release(int, int) { end_press(); }
+void tcGuiSlider::release(int, int) {
+  end_press();
+}
 
 void tcGuiSlider::drag(int x, int y, int modifiers) {
   if (!pressed_ || blocked()) return;

@@ -106,8 +106,8 @@ class ConsoleWithSimulator : public ::testing::Test {
     const QString xvfb = QStandardPaths::findExecutable("Xvfb");
     if (!xvfb.isEmpty()) {
       display_ = std::make_unique<Watched>(env_);
-      if (display_->start(xvfb, {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten",
-                                 "tcp"})) {
+      if (display_->start(xvfb,
+                          {"-displayfd", "1", "-screen", "0", "1024x768x24", "-nolisten", "tcp"})) {
         const auto m = display_->expect("(\\d+)\\s", 10000);
         if (m.hasMatch()) {
           console_env_ = env_;

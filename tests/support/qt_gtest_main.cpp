@@ -1,13 +1,15 @@
 // Test main: every test program gets a QApplication, on the offscreen platform
 // unless the environment chose another (a real X server for screenshots).
+#include <gtest/gtest.h>
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "app/tcLeakSuppressions.h"
 
-extern "C" const char* __lsan_default_suppressions() { return kQtLeakSuppressions; }
+extern "C" const char* __lsan_default_suppressions() {
+  return kQtLeakSuppressions;
+}
 
 // Qt is not built with ThreadSanitizer, so a finished QThread's internal wait
 // condition looks unsynchronised when the thread object is deleted; our own
@@ -22,7 +24,8 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QX_BIN_DIR")) qputenv("QX_BIN_DIR", QX_DEFAULT_BIN_DIR);
   QTemporaryDir runtime_dir;  // Qt wants a private runtime folder; keep tests from sharing one
   if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime_dir.isValid()) {
-    QFile::setPermissions(runtime_dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(runtime_dir.path(),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime_dir.path().toLocal8Bit());
   }
   QApplication app(argc, argv);

@@ -95,7 +95,6 @@ const LineReader kReaders[] = {
     {"clock", read_clock},   {"event", read_event},
 };
 
-
 }  // namespace
 
 QString tcSimStateFile::bank_path(int b) const {
