@@ -18,6 +18,7 @@
 #include "link/tcIddApGui.h"
 #include "panel/tcApStores.h"
 #include "panel/tcApWidget.h"
+#include "tests/support/tcLoopback.h"
 
 namespace {
 
@@ -25,15 +26,7 @@ namespace {
 class CountingPeer : public tcIddApGui::tcCmndRecvState {
  public:
   CountingPeer() {
-    listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(listener_, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    ::listen(listener_, 1);
-    socklen_t len = sizeof addr;
-    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&addr), &len);
-    port_ = ntohs(addr.sin_port);
+    listener_ = listen_on_loopback(&port_);
     thread_ = std::thread([this] { serve(); });
   }
   ~CountingPeer() override {

@@ -20,6 +20,7 @@
 #include "link/tcIddApGui.h"
 #include "link/tcLinkTestWorld.h"
 #include "link/tcModalDriver.h"
+#include "tests/support/tcLoopback.h"
 
 namespace {
 
@@ -28,17 +29,7 @@ namespace {
 class LoopbackPeer {
  public:
   LoopbackPeer() {
-    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const int on = 1;
-    ::setsockopt(listener_, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on);
-    sockaddr_in addr = {};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(listener_, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    ::listen(listener_, 4);
-    socklen_t len = sizeof addr;
-    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&addr), &len);
-    port_ = ntohs(addr.sin_port);
+    listener_ = listen_on_loopback(&port_);
     thread_ = std::thread([this] { run(); });
   }
   ~LoopbackPeer() {
@@ -118,19 +109,6 @@ class LoopbackPeer {
   std::vector<uint32_t> logins_;
   std::thread thread_;
 };
-
-// A loopback port with nobody listening.
-uint16_t unused_port() {
-  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in addr = {};
-  addr.sin_family = AF_INET;
-  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  ::bind(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-  socklen_t len = sizeof addr;
-  ::getsockname(fd, reinterpret_cast<sockaddr*>(&addr), &len);
-  ::close(fd);
-  return ntohs(addr.sin_port);
-}
 
 LinkTiming short_connect(int ms) {
   LinkTiming t;
@@ -283,7 +261,7 @@ TEST_F(Connection, SwitchingOffWhileOnlineDeletesTheLinkAndCleansUp) {
 }
 
 TEST_F(Connection, NobodyAnsweringCyclesTryingAndOffline) {
-  target(unused_port(), 150);
+  target(unused_loopback_port(), 150);
   QElapsedTimer clock;
   std::vector<qint64> tries;  // when each "Trying.." appeared
   // Queued to this thread, like the window's slots.

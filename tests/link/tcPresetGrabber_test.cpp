@@ -16,6 +16,7 @@
 #include "link/tcLinkTestWorld.h"
 #include "link/tcParamWire.h"
 #include "params/SETTINGS.h"
+#include "tests/support/tcLoopback.h"
 
 namespace {
 
@@ -28,15 +29,7 @@ class TinyPeer : public tcIddApGui::tcCmndRecvState {
   using Rule = std::function<void(TinyPeer&, const tcFrameView&)>;
 
   explicit TinyPeer(Rule rule) : rule_(std::move(rule)) {
-    listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in addr = {};
-    addr.sin_family = AF_INET;
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ::bind(listener_, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-    ::listen(listener_, 1);
-    socklen_t len = sizeof addr;
-    ::getsockname(listener_, reinterpret_cast<sockaddr*>(&addr), &len);
-    port_ = ntohs(addr.sin_port);
+    listener_ = listen_on_loopback(&port_);
     thread_ = std::thread([this] { serve(); });
   }
   ~TinyPeer() override {

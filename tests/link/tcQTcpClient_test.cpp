@@ -1,4 +1,5 @@
 #include "link/tcQTcpClient.h"
+#include "tests/support/tcLoopback.h"
 
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
@@ -119,17 +120,8 @@ class LoopbackPeer {
 
   explicit LoopbackPeer(Mode mode, std::string greeting = std::string())
       : mode_(mode), greeting_(std::move(greeting)) {
-    listener_ = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in local = {};
-    local.sin_family = AF_INET;
-    local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t size = sizeof local;
-    if (::bind(listener_, reinterpret_cast<sockaddr*>(&local), size) != 0 ||
-        ::listen(listener_, 4) != 0 ||
-        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&local), &size) != 0) {
-      ADD_FAILURE() << "loopback peer could not listen";
-    }
-    port_ = ntohs(local.sin_port);
+    listener_ = listen_on_loopback(&port_);
+    if (listener_ < 0) ADD_FAILURE() << "loopback peer could not listen";
     thread_ = std::thread([this] { serve(); });
   }
   ~LoopbackPeer() {
@@ -214,19 +206,6 @@ LinkTiming fast_timing(int connect_wait_ms = 200, double send_limit_s = 20.0) {
   return timing;
 }
 
-// A loopback port that was free a moment ago: connecting to it is refused.
-uint16_t unused_port() {
-  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in local = {};
-  local.sin_family = AF_INET;
-  local.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t size = sizeof local;
-  ::bind(fd, reinterpret_cast<sockaddr*>(&local), size);
-  ::getsockname(fd, reinterpret_cast<sockaddr*>(&local), &size);
-  ::close(fd);
-  return ntohs(local.sin_port);
-}
-
 bool has_up(const std::vector<LinkStatus>& s) {
   return Recorder::occurrences(s, LINK_UP) > 0;
 }
@@ -272,7 +251,7 @@ TEST(tcQTcpClient, UnparsableOrRefusedAddressNeverConnectsKeepsItsPaceAndRefuses
   struct Case {
     const char* address;
     uint16_t port;
-  } const cases[] = {{"not an address", 55900}, {"127.0.0.1", unused_port()}};
+  } const cases[] = {{"not an address", 55900}, {"127.0.0.1", unused_loopback_port()}};
   for (const Case& c : cases) {
     SCOPED_TRACE(c.address);
     Recorder rec;

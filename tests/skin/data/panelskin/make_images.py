@@ -2,25 +2,13 @@
 """Writes the PNG images of the panel test skin (plain RGB, no libraries needed).
 Magenta (FF00FF) is the transparent colour of the skin."""
 import math
-import struct
-import zlib
+import os
+import sys
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from pngwrite import png  # noqa: E402
 
 KEY = (0xFF, 0x00, 0xFF)
-
-
-def png(path, width, height, pixel):
-    rows = b"".join(b"\0" + b"".join(bytes(pixel(x, y)) for x in range(width))
-                    for y in range(height))
-
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data +
-                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
-
-    with open(path, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n")
-        f.write(chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)))
-        f.write(chunk(b"IDAT", zlib.compress(rows, 9)))
-        f.write(chunk(b"IEND", b""))
 
 
 def clamp(v):

@@ -1,22 +1,10 @@
 #!/usr/bin/env python3
 """Writes the small PNG images of the test skin (plain RGB, no libraries needed)."""
-import struct
-import zlib
+import os
+import sys
 
-
-def png(path, width, height, pixel):
-    rows = b"".join(b"\0" + b"".join(bytes(pixel(x, y)) for x in range(width))
-                    for y in range(height))
-
-    def chunk(kind, data):
-        return (struct.pack(">I", len(data)) + kind + data +
-                struct.pack(">I", zlib.crc32(kind + data) & 0xFFFFFFFF))
-
-    with open(path, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n")
-        f.write(chunk(b"IHDR", struct.pack(">IIBBBBB", width, height, 8, 2, 0, 0, 0)))
-        f.write(chunk(b"IDAT", zlib.compress(rows, 9)))
-        f.write(chunk(b"IEND", b""))
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."))
+from pngwrite import png  # noqa: E402
 
 
 # Panel background, 200 by 120.
