@@ -12,12 +12,12 @@
 #include <atomic>
 #include <thread>
 
-#include "link/tcConnection.h"
-#include "link/tcDeviceList.h"
-#include "link/tcFrame.h"
-#include "link/tcIddApGui.h"
-#include "panel/tcApStores.h"
-#include "panel/tcApWidget.h"
+#include "link/devices/tcConnection.h"
+#include "link/devices/tcDeviceList.h"
+#include "link/protocol/tcFrame.h"
+#include "link/protocol/tcIddApGui.h"
+#include "link/transport/tcApStores.h"
+#include "panel/window/tcApWidget.h"
 #include "tests/support/tcLoopback.h"
 
 namespace {

@@ -5,8 +5,8 @@
 #include <cstring>
 #include <vector>
 
-#include "link/tcApCodec.h"
-#include "link/tcIddApGui.h"
+#include "link/protocol/tcApCodec.h"
+#include "link/protocol/tcIddApGui.h"
 
 namespace {
 

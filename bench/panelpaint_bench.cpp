@@ -13,11 +13,11 @@
 #include <string>
 #include <vector>
 
-#include "skin/tcBenchMaster.h"
-#include "skin/tcGuiCombo.h"
-#include "skin/tcGuiDisplay.h"
-#include "skin/tcGuiKnob.h"
-#include "skin/tcGuiMeter.h"
+#include "skin/loader/tcBenchMaster.h"
+#include "skin/objects/tcGuiCombo.h"
+#include "skin/objects/tcGuiDisplay.h"
+#include "skin/objects/tcGuiKnob.h"
+#include "skin/objects/tcGuiMeter.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "skin/tcBenchMaster.h"
+#include "skin/loader/tcBenchMaster.h"
 
 namespace {
 

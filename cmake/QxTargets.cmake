@@ -1,17 +1,23 @@
-# One static library per source folder, named qx_<folder>. The sources are the
-# folder's own .cpp files (globbed, so adding a unit needs no CMake edit); the
-# folder's parent is the include root, so code includes "params/MAP_INT.h".
+# One static library per subsystem folder, named qx_<folder> or
+# qx_<folder>_<subfolder>. The sources are the folder's own .cpp files (globbed,
+# so adding a unit needs no CMake edit); the project root is the include root,
+# so code includes "params/MAP_INT.h" or "link/protocol/tcFrame.h". DEPS lists
+# only libraries below this one.
 function(qx_add_library name)
   cmake_parse_arguments(ARG "" "" "DEPS;RESOURCES;EXCLUDE" ${ARGN})
   file(GLOB _sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   file(GLOB _headers CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   foreach(_x ${ARG_EXCLUDE})
+    # An excluded unit goes with its header: another library owns both.
+    get_filename_component(_unit ${_x} NAME_WE)
     list(REMOVE_ITEM _sources ${CMAKE_CURRENT_SOURCE_DIR}/${_x})
+    list(REMOVE_ITEM _headers ${CMAKE_CURRENT_SOURCE_DIR}/${_unit}.h)
   endforeach()
   if(_sources)
     add_library(qx_${name} STATIC ${_sources} ${_headers} ${ARG_RESOURCES})
     target_include_directories(qx_${name} PUBLIC ${PROJECT_SOURCE_DIR})
     target_link_libraries(qx_${name} PUBLIC ${ARG_DEPS})
+    set_property(GLOBAL APPEND PROPERTY QX_LIBRARIES qx_${name})
   else()
     # A folder whose units have not been written yet still offers its target.
     add_library(qx_${name} INTERFACE)
@@ -20,11 +26,16 @@ function(qx_add_library name)
   endif()
 endfunction()
 
-# Every <unit>_test.cpp of a test folder goes into one test program, <folder>_test,
-# whose cases CTest learns one by one.
+# Every <unit>_test.cpp of a test folder goes into one test program, named after
+# the folder (<folder>_test or <folder>_<subfolder>_test), whose cases CTest
+# learns one by one.
 function(qx_add_test_folder name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB _sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*_test.cpp)
+  cmake_parse_arguments(ARG "" "DIR" "DEPS" ${ARGN})
+  set(_dir ${CMAKE_CURRENT_SOURCE_DIR})
+  if(ARG_DIR)
+    set(_dir ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_DIR})
+  endif()
+  file(GLOB _sources CONFIGURE_DEPENDS ${_dir}/*_test.cpp)
   if(NOT _sources)
     return()
   endif()
@@ -34,4 +45,71 @@ function(qx_add_test_folder name)
   gtest_discover_tests(${name}_test
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
     DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# Checks the layering after every library is declared: a library includes
+# headers only of itself and of the libraries it links (directly or below them),
+# and no two libraries link each other. A violation stops the configure step.
+function(qx_check_layering)
+  get_property(_libs GLOBAL PROPERTY QX_LIBRARIES)
+  # Which library owns each header.
+  foreach(_lib ${_libs})
+    get_target_property(_srcs ${_lib} SOURCES)
+    get_target_property(_dir ${_lib} SOURCE_DIR)
+    foreach(_s ${_srcs})
+      if(_s MATCHES "\\.h$")
+        if(NOT IS_ABSOLUTE ${_s})
+          set(_s ${_dir}/${_s})
+        endif()
+        file(RELATIVE_PATH _rel ${PROJECT_SOURCE_DIR} ${_s})
+        set(_owner_${_rel} ${_lib})
+      endif()
+    endforeach()
+  endforeach()
+  # The libraries each one reaches through its links.
+  foreach(_lib ${_libs})
+    set(_reach ${_lib})
+    set(_todo ${_lib})
+    while(_todo)
+      list(POP_FRONT _todo _t)
+      get_target_property(_deps ${_t} INTERFACE_LINK_LIBRARIES)
+      foreach(_d ${_deps})
+        if(TARGET ${_d} AND _d MATCHES "^qx_" AND NOT _d IN_LIST _reach)
+          list(APPEND _reach ${_d})
+          list(APPEND _todo ${_d})
+        endif()
+      endforeach()
+    endwhile()
+    set(_reach_${_lib} ${_reach})
+  endforeach()
+  set(_faults "")
+  foreach(_lib ${_libs})
+    foreach(_other ${_reach_${_lib}})
+      if(NOT _other STREQUAL _lib AND _lib IN_LIST _reach_${_other})
+        string(APPEND _faults "  ${_lib} and ${_other} link each other\n")
+      endif()
+    endforeach()
+    get_target_property(_srcs ${_lib} SOURCES)
+    get_target_property(_dir ${_lib} SOURCE_DIR)
+    foreach(_s ${_srcs})
+      if(NOT _s MATCHES "\\.(h|cpp)$")
+        continue()
+      endif()
+      if(NOT IS_ABSOLUTE ${_s})
+        set(_s ${_dir}/${_s})
+      endif()
+      file(STRINGS ${_s} _includes REGEX "^#include \"")
+      foreach(_line ${_includes})
+        string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" _inc "${_line}")
+        set(_owner ${_owner_${_inc}})
+        if(_owner AND NOT _owner IN_LIST _reach_${_lib})
+          file(RELATIVE_PATH _rel ${PROJECT_SOURCE_DIR} ${_s})
+          string(APPEND _faults "  ${_rel} (${_lib}) includes ${_inc} of ${_owner}\n")
+        endif()
+      endforeach()
+    endforeach()
+  endforeach()
+  if(_faults)
+    message(FATAL_ERROR "Layering broken:\n${_faults}")
+  endif()
 endfunction()

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "link/tcApIface.h"
-#include "tests/link/tcLinkTestWorld.h"
+#include "link/transport/tcApIface.h"
+#include "tests/link/transport/tcLinkTestWorld.h"
 
 namespace {
 
@@ -30,8 +30,9 @@ struct World : tcLinkTestWorld {
 
   World() {
     qInstallMessageHandler(&drop_message);
-    meters = &meter_listener;
-    link = std::make_unique<SilentLink>(stores());
+    tcLinkStores stores = link_stores();
+    stores.meters = &meter_listener;
+    link = std::make_unique<SilentLink>(stores);
     link->set_trace(&drop_line, nullptr);  // the trace lines get formatted too
   }
 };

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "link/tcMeterRecord.h"
+#include "link/protocol/tcMeterRecord.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   tcMeterRecord record;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "app/tcIniXmlCodec.h"
+#include "app/core/tcIniXmlCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   tcIniXmlCodec::Map map;

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "presets/tcPresetPackageCodec.h"
+#include "presets/storage/tcPresetPackageCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<int>(size));

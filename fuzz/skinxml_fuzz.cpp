@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "skin/tcBenchMaster.h"
-#include "skin/tcGuiObject.h"
+#include "skin/loader/tcBenchMaster.h"
+#include "skin/objects/tcGuiObject.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");

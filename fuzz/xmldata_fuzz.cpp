@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "skin/tcXmlData.h"
+#include "skin/xml/tcXmlData.h"
 
 namespace {
 

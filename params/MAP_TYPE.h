@@ -4,7 +4,7 @@
 // display text. MAP_FLOAT, MAP_INT and MAP_BOOL are the three kinds.
 #include <cstdint>
 
-#include "app/tcString.h"
+#include "app/core/tcString.h"
 
 // One entry of a value table or label-record list: engineering value and its label.
 struct tcMapEntry {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "app/tcMutex.h"
+#include "app/core/tcMutex.h"
 #include "params/tcParamTable.h"
 
 class tcChangeFlags {

@@ -7,8 +7,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/tcMutex.h"
-#include "app/tcString.h"
+#include "app/core/tcMutex.h"
+#include "app/core/tcString.h"
 #include "params/MAP_BOOL.h"
 #include "params/MAP_FLOAT.h"
 #include "params/MAP_INT.h"

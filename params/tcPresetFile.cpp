@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "app/tcAtomicFile.h"
+#include "app/core/tcAtomicFile.h"
 #include "params/MAP_TYPE.h"
 #include "params/tcParamTable.h"
 

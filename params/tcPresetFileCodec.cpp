@@ -3,6 +3,7 @@
 #include <cstring>
 #include <limits>
 
+#include "app/core/tcLeBytes.h"
 #include "params/tcRc4.h"
 
 namespace {
@@ -92,24 +93,6 @@ double leading_float(const QByteArray& text) {
   return ok ? value : 0.0;
 }
 
-void put_u16(QByteArray* out, uint16_t v) {
-  out->append(static_cast<char>(v & 0xFF));
-  out->append(static_cast<char>(v >> 8));
-}
-
-void put_u32(QByteArray* out, uint32_t v) {
-  for (int shift = 0; shift < 32; shift += 8) out->append(static_cast<char>((v >> shift) & 0xFF));
-}
-
-uint16_t get_u16(const uint8_t* p) {
-  return static_cast<uint16_t>(p[0] | (p[1] << 8));
-}
-
-uint32_t get_u32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
-}
-
 void put_complemented(QByteArray* out, const uint8_t* field, int length) {
   for (int n = 0; n < length; ++n) out->append(static_cast<char>(~field[n]));
 }
@@ -164,19 +147,20 @@ int decode_binary(const QByteArray& bytes, int pos, tcPresetFileCodec::Scope sco
   auto* p = reinterpret_cast<uint8_t*>(plain.data());
   tcRc4::preset().apply(p, static_cast<size_t>(plain.size()));
 
-  image->created = get_u32(p);
-  image->word_a = get_u32(p + 4);
-  image->word_b = get_u32(p + 8);
+  image->created = tcLeBytes::get_u32(p);
+  image->word_a = tcLeBytes::get_u32(p + 4);
+  image->word_b = tcLeBytes::get_u32(p + 8);
   constexpr int kField = tcPresetFileImage::kTextFieldLength;
   get_complemented(p + 12, image->text_a.data(), kField);
   get_complemented(p + 12 + kField, image->text_b.data(), kField);
-  image->map_version = has_version ? get_u16(p + tcPresetFileCodec::kCommonHeaderSize) : 0;
+  image->map_version =
+      has_version ? tcLeBytes::get_u16(p + tcPresetFileCodec::kCommonHeaderSize) : 0;
 
   for (int at = header_size; at + tcPresetFileCodec::kRecordSize <= body;
        at += tcPresetFileCodec::kRecordSize) {
     tcPresetFileImage::Record record;
-    record.id = get_u16(p + at);
-    record.value = get_u32(p + at + 2);
+    record.id = tcLeBytes::get_u16(p + at);
+    record.value = tcLeBytes::get_u32(p + at + 2);
     if (record.id != 0) image->records.push_back(record);
   }
   return tcPresetFileCodec::kOk;
@@ -205,15 +189,15 @@ QByteArray tcPresetFileCodec::encode(const tcPresetFileImage& image) {
   out.append(": \n");
   const int body = out.size();
 
-  put_u32(&out, image.created);
-  put_u32(&out, 0);  // words A and B are not ours to carry forward
-  put_u32(&out, 0);
+  tcLeBytes::append_u32(out, image.created);
+  tcLeBytes::append_u32(out, 0);  // words A and B are not ours to carry forward
+  tcLeBytes::append_u32(out, 0);
   put_complemented(&out, image.text_a.data(), tcPresetFileImage::kTextFieldLength);
   put_complemented(&out, image.text_b.data(), tcPresetFileImage::kTextFieldLength);
-  put_u16(&out, image.map_version);
+  tcLeBytes::append_u16(out, image.map_version);
   for (const tcPresetFileImage::Record& record : image.records) {
-    put_u16(&out, record.id);
-    put_u32(&out, record.value);
+    tcLeBytes::append_u16(out, record.id);
+    tcLeBytes::append_u32(out, record.value);
   }
   tcRc4::preset().apply(reinterpret_cast<uint8_t*>(out.data()) + body,
                         static_cast<size_t>(out.size() - body));

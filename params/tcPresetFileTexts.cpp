@@ -1,6 +1,5 @@
 #include "params/tcPresetFileTexts.h"
 
-#include <QMessageBox>
 #include <cstring>
 
 namespace {
@@ -70,8 +69,4 @@ tcString tcPresetFileTexts::load_error_text(const char* format, int code) {
     }
   }
   return text;
-}
-
-void tcPresetFileTexts::report_load_error(QWidget* parent, const char* format, int code) {
-  QMessageBox::warning(parent, "Error", load_error_text(format, code).toQString());
 }

@@ -1,12 +1,10 @@
 #pragma once
 // The texts around preset files that the lists, dialogs and tools show: the map
-// version (flag type) texts, the preset-name rule and the load-error box.
+// version (flag type) texts, the preset-name rule and the load-error text.
 #include <cstdint>
 
-#include "app/tcString.h"
+#include "app/core/tcString.h"
 #include "params/tcPresetHeader.h"
-
-class QWidget;
 
 class tcPresetFileTexts {
  public:
@@ -19,6 +17,4 @@ class tcPresetFileTexts {
 
   // format filled with "Success", "Invalid File Type" or "Unknown Error".
   static tcString load_error_text(const char* format, int code);
-  // A warning box titled "Error" with load_error_text().
-  static void report_load_error(QWidget* parent, const char* format, int code);
 };

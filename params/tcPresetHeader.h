@@ -4,7 +4,7 @@
 // here uncomplemented.
 #include <cstdint>
 
-#include "app/tcString.h"
+#include "app/core/tcString.h"
 
 class tcSettings;
 

@@ -1,6 +1,6 @@
 #include "params/tcSettings.h"
 
-#include "app/tcCrc32.h"
+#include "app/core/tcCrc32.h"
 
 tcMutex& tcSettings::lock() {
   static tcMutex mutex;

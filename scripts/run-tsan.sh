@@ -3,8 +3,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 targets=()
-for t in link metering; do
-  ls tests/$t/*_test.cpp >/dev/null 2>&1 && targets+=("${t}_test")
+# One test program per sub-folder of tests/link and tests/metering.
+for dir in tests/link/*/ tests/metering/*/; do
+  ls "$dir"*_test.cpp >/dev/null 2>&1 || continue
+  sub=${dir#tests/}
+  sub=${sub%/}
+  targets+=("${sub//\//_}_test")
 done
 [ ${#targets[@]} -eq 0 ] && { echo "== no threaded tests yet"; exit 0; }
 echo "== ThreadSanitizer: ${targets[*]}"

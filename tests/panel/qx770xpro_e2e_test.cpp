@@ -13,18 +13,15 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "app/tcCrc32.h"
-#include "app/tcDeviceConfig.h"
-#include "app/tcOptions.h"
+#include "app/core/tcCrc32.h"
+#include "app/core/tcDeviceConfig.h"
+#include "app/core/tcOptions.h"
+#include "tests/support/tcTestPaths.h"
 
 namespace {
 
 constexpr const char* kPassword = "studio-7";
 constexpr int kWaitMs = 40000;
-
-QString bin(const char* program) {
-  return QDir(qEnvironmentVariable("QX_BIN_DIR")).filePath(QString::fromLatin1(program));
-}
 
 // A process whose merged output is searched as it arrives.
 class Watched {
@@ -132,12 +129,12 @@ class ConsoleWithSimulator : public ::testing::Test {
 
 TEST_F(ConsoleWithSimulator, LogsInAsksForMetersKeepsAliveAndReconnects) {
   Watched simulator(env_);
-  ASSERT_TRUE(simulator.start(bin("qx770sim"), simulator_args()));
+  ASSERT_TRUE(simulator.start(tcBuiltProgram("qx770sim"), simulator_args()));
   ASSERT_TRUE(simulator.expect("listening on 127\\.0\\.0\\.1:55900").hasMatch())
       << simulator.output().toStdString();
 
   Watched console(console_env_);
-  ASSERT_TRUE(console.start(bin("qx770xpro"), {}, work_.path()));
+  ASSERT_TRUE(console.start(tcBuiltProgram("qx770xpro"), {}, work_.path()));
 
   const QString code = QString::asprintf("%08X", tcCrc32::of_text(kPassword));
   EXPECT_TRUE(simulator.expect("login code " + code + " accepted").hasMatch())
@@ -152,7 +149,7 @@ TEST_F(ConsoleWithSimulator, LogsInAsksForMetersKeepsAliveAndReconnects) {
 
   // The processor restarts: the console finds it again and logs in anew.
   EXPECT_EQ(simulator.stop(), 0);
-  ASSERT_TRUE(simulator.start(bin("qx770sim"), simulator_args()));
+  ASSERT_TRUE(simulator.start(tcBuiltProgram("qx770sim"), simulator_args()));
   EXPECT_TRUE(simulator.expect("login code " + code + " accepted").hasMatch())
       << simulator.output().toStdString();
   EXPECT_TRUE(simulator.expect("meters over UDP to port").hasMatch());

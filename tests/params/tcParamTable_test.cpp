@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "app/tcCrc32.h"
+#include "app/core/tcCrc32.h"
 
 namespace {
 int linear_index(const tcParamTable& t, uint16_t id) {

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "app/tcLeakSuppressions.h"
+#include "app/core/tcLeakSuppressions.h"
 
 extern "C" const char* __lsan_default_suppressions() {
   return kQtLeakSuppressions;

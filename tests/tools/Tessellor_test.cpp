@@ -7,8 +7,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "skin/tcSkinFile.h"
-#include "skin/tcSkinUnpacker.h"
+#include "skin/file/tcSkinFile.h"
+#include "skin/file/tcSkinUnpacker.h"
+#include "tests/support/tcTestPaths.h"
 
 namespace {
 
@@ -32,9 +33,7 @@ const char kUsage[] =
 const char kWarning[] = "WARNING: Packing all images, not just those being used.\n";
 
 QString tool_path() {
-  QString bin = qEnvironmentVariable("QX_BIN_DIR");
-  if (bin.isEmpty()) bin = QCoreApplication::applicationDirPath() + "/../bin";
-  return QDir(bin).absoluteFilePath("Tessellor");
+  return tcBuiltProgram("Tessellor");
 }
 
 class TessellorTest : public ::testing::Test {

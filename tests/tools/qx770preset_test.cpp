@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 
 #include "params/tcParamTable.h"
+#include "tests/support/tcTestPaths.h"
 
 namespace {
 
@@ -22,7 +23,7 @@ struct Outcome {
 class qx770preset : public ::testing::Test {
  protected:
   void SetUp() override {
-    program_ = QDir(qEnvironmentVariable("QX_BIN_DIR")).filePath("qx770preset");
+    program_ = tcBuiltProgram("qx770preset");
     ASSERT_TRUE(QFile::exists(program_))
         << "build the qx770preset target first: " << qPrintable(program_);
   }

@@ -22,15 +22,15 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QSignalSpy>
-#include "app/tcCrc32.h"
+#include "app/core/tcCrc32.h"
 
-#include "link/tcApCodec.h"
-#include "link/tcApIface.h"
-#include "link/tcIddApGui.h"
-#include "link/tcLinkSignals.h"
-#include "link/tcMeterRecord.h"
-#include "link/tcPresetDirectory.h"
-#include "link/tcPresetGrabber.h"
+#include "link/protocol/tcApCodec.h"
+#include "link/protocol/tcIddApGui.h"
+#include "link/protocol/tcMeterRecord.h"
+#include "link/transport/tcApIface.h"
+#include "link/transport/tcLinkSignals.h"
+#include "link/transport/tcPresetDirectory.h"
+#include "link/transport/tcPresetGrabber.h"
 #include "params/GLOBALS.h"
 #include "params/SETTINGS.h"
 #include "params/tcChangeRouter.h"
@@ -38,7 +38,8 @@
 #include "params/tcLiveSettings.h"
 #include "params/tcLiveSettingsDirty.h"
 #include "params/tcParamTable.h"
-#include "tests/link/tcLinkTestWorld.h"
+#include "tests/link/transport/tcLinkTestWorld.h"
+#include "tests/support/tcTestPaths.h"
 
 namespace {
 
@@ -178,7 +179,7 @@ ParamRecord find_record(const tcApCodec::RecordRun& run, uint16_t id) {
 class qx770sim : public ::testing::Test {
  protected:
   void SetUp() override {
-    program_ = QDir(qEnvironmentVariable("QX_BIN_DIR")).filePath("qx770sim");
+    program_ = tcBuiltProgram("qx770sim");
     ASSERT_TRUE(QFile::exists(program_)) << "build the qx770sim target first";
     ASSERT_TRUE(state_.isValid());
   }
@@ -567,29 +568,29 @@ TEST_F(qx770sim, StateSurvivesARestart) {
 TEST_F(qx770sim, TheConsolesOwnLinkFetchesPushesAndSendsChanges) {
   start();
   tcLinkTestWorld world;
-  QSignalSpy accepted(&world.link_signals, &tcLinkSignals::sig_connect_accepted);
+  QSignalSpy accepted(&world.link_signals(), &tcLinkSignals::sig_connect_accepted);
   {
-    tcApIface link("127.0.0.1", port_, world.stores());
+    tcApIface link("127.0.0.1", port_, world.link_stores());
     ASSERT_TRUE(wait_until([&] { return link.connected(); }));
     tcFrame login = tcApCodec::login_request(tcApCodec::kNoAccessCode);
     link.send_frame(login);
-    ASSERT_TRUE(wait_until([&] { return accepted.count() == 1 && world.directory.present(5); }));
+    ASSERT_TRUE(wait_until([&] { return accepted.count() == 1 && world.directory().present(5); }));
     tcPresetHeader entry;
-    world.directory.get(0, entry);
+    world.directory().get(0, entry);
     EXPECT_STREQ(entry.name_text().c_str(), "Classic Rock");
 
     SETTINGS fetched;
-    ASSERT_EQ(world.fetch.grab_preset(link, 0, fetched), 0);
+    ASSERT_EQ(world.fetch().grab_preset(link, 0, fetched), 0);
     EXPECT_FLOAT_EQ(fetched.eng(0x1407), -6.0f);
 
     fetched.set_float(0x1602, 2.5f, kSourceSilent);
     tcPresetHeader header;
     header.set_name("From Console");
-    ASSERT_EQ(world.push.push_preset(link, 30, fetched, header), 0);
-    world.directory.get(30, entry);
+    ASSERT_EQ(world.push().push_preset(link, 30, fetched, header), 0);
+    world.directory().get(30, entry);
     EXPECT_STREQ(entry.name_text().c_str(), "From Console");
 
-    world.banks.set(0)->set_float(0x1407, -2.0f, kSourceConsole);
+    world.banks().set(0)->set_float(0x1407, -2.0f, kSourceConsole);
     EXPECT_EQ(link.send_bank_changes(0), 1);
     QThread::msleep(200);
   }

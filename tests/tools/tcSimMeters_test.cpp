@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "link/tcMeterRecord.h"
-#include "link/tcWireBytes.h"
+#include "app/core/tcLeBytes.h"
+#include "link/protocol/tcMeterRecord.h"
 #include "tools/simulator/tcSimState.h"
 
 namespace {
@@ -34,7 +34,7 @@ TEST(tcSimMeters, RecordCarriesTagClockAndTheStagesThatAreIn) {
   meters.build(record, 2.0, 42, state, 0);
   EXPECT_GT(record[tcSimMeters::kAgcBands], 0);
   EXPECT_GT(record[tcSimMeters::kCompBands], record[tcSimMeters::kCompMarkers]);
-  const float temperature = tcWireBytes::get_f32(record + tcSimMeters::kTemperature);
+  const float temperature = tcLeBytes::get_f32(record + tcSimMeters::kTemperature);
   EXPECT_GT(temperature, 40.0f);
   EXPECT_LT(temperature, 52.0f);
 }

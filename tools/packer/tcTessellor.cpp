@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <cstdio>
 
-#include "skin/tcSkinFile.h"
-#include "skin/tcSkinUnpacker.h"
+#include "skin/file/tcSkinFile.h"
+#include "skin/file/tcSkinUnpacker.h"
 
 namespace {
 

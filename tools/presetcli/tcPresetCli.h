@@ -8,7 +8,7 @@
 
 #include "params/tcPresetHeader.h"
 #include "params/tcSettings.h"
-#include "presets/tcPresetPackage.h"
+#include "presets/storage/tcPresetPackage.h"
 
 class tcPresetCli {
  public:

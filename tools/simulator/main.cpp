@@ -5,7 +5,7 @@
 #include <csignal>
 #include <cstdio>
 
-#include "app/tcCrc32.h"
+#include "app/core/tcCrc32.h"
 #include "tools/simulator/tcSimOptions.h"
 #include "tools/simulator/tcSimServer.h"
 #include "tools/simulator/tcSimState.h"

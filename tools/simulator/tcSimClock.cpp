@@ -2,8 +2,8 @@
 
 #include <QDateTime>
 
-#include "link/tcMeterRecord.h"
-#include "link/tcWireBytes.h"
+#include "app/core/tcLeBytes.h"
+#include "link/protocol/tcMeterRecord.h"
 
 tcSimClock::tcSimClock() : offset_seconds(QDateTime::currentDateTime().offsetFromUtc()) {}
 
@@ -45,6 +45,5 @@ void tcSimClock::fill_record(uint8_t* record, int64_t host_utc_seconds) const {
   record[tcMeterRecord::kSecondOffset] = f.second;
   record[tcMeterRecord::kClockModeOffset] = sntp ? 1 : 0;
   std::copy(server.begin(), server.end(), record + tcMeterRecord::kSntpServerOffset);
-  tcWireBytes::put_u32(record + tcMeterRecord::kTimeZoneOffset,
-                       static_cast<uint32_t>(zone_seconds));
+  tcLeBytes::put_u32(record + tcMeterRecord::kTimeZoneOffset, static_cast<uint32_t>(zone_seconds));
 }

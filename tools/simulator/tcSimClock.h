@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "link/tcApCodec.h"
+#include "link/protocol/tcApCodec.h"
 
 class tcSimClock {
  public:

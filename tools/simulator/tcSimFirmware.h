@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "link/tcApCodec.h"
+#include "link/protocol/tcApCodec.h"
 
 class tcSimFirmware {
  public:

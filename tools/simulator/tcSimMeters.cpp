@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstring>
 
-#include "link/tcMeterRecord.h"
-#include "link/tcWireBytes.h"
+#include "app/core/tcLeBytes.h"
+#include "link/protocol/tcMeterRecord.h"
 #include "tools/simulator/tcSimState.h"
 
 namespace {
@@ -163,7 +163,7 @@ void tcSimMeters::build(uint8_t* record, double t, uint8_t tag, const tcSimState
   last_t_ = t;
   const Programme p = programme(t);
   const float temperature = static_cast<float>(46.0 + 5.0 * wave(t, 300.0) + 0.2 * noise());
-  tcWireBytes::put_f32(record + kTemperature, temperature);
+  tcLeBytes::put_f32(record + kTemperature, temperature);
   const uint32_t source = state.globals().int_value(tcSimState::kInputSourceId);
   // Lamp values: 0 good and in use, 1 good and standing by.
   record[kAnalogLamp] = source == 0 ? 0 : 1;

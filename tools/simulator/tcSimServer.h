@@ -12,7 +12,7 @@
 #include <memory>
 #include <vector>
 
-#include "link/tcWakePipe.h"
+#include "app/core/tcWakePipe.h"
 #include "tools/simulator/tcSimMeters.h"
 #include "tools/simulator/tcSimOptions.h"
 #include "tools/simulator/tcSimSession.h"

@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "link/tcMacRecord.h"
-#include "link/tcMeterRecord.h"
-#include "link/tcParamWire.h"
-#include "link/tcVersionRecord.h"
+#include "link/protocol/tcMacRecord.h"
+#include "link/protocol/tcMeterRecord.h"
+#include "link/protocol/tcParamWire.h"
+#include "link/protocol/tcVersionRecord.h"
 #include "tools/simulator/tcSimMeters.h"
 #include "tools/simulator/tcSimState.h"
 

@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "link/tcApCodec.h"
-#include "link/tcEventList.h"
-#include "link/tcFrameView.h"
-#include "link/tcIddApGui.h"
+#include "link/protocol/tcApCodec.h"
+#include "link/protocol/tcEventList.h"
+#include "link/protocol/tcFrameView.h"
+#include "link/protocol/tcIddApGui.h"
 #include "params/SETTINGS.h"
 #include "tools/simulator/tcSimFirmware.h"
 

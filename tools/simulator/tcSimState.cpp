@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstring>
 
-#include "link/tcParamWire.h"
+#include "link/protocol/tcParamWire.h"
 #include "params/MAP_TYPE.h"
 
 namespace {

@@ -9,8 +9,8 @@
 #include <memory>
 #include <vector>
 
-#include "link/ParamRecord.h"
-#include "link/tsAPEvent.h"
+#include "link/protocol/ParamRecord.h"
+#include "link/protocol/tsAPEvent.h"
 #include "params/GLOBALS.h"
 #include "params/SETTINGS.h"
 #include "params/tcPresetHeader.h"

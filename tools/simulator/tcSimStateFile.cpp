@@ -5,7 +5,7 @@
 #include <QList>
 #include <cstdio>
 
-#include "app/tcAtomicFile.h"
+#include "app/core/tcAtomicFile.h"
 #include "params/tcPresetFile.h"
 
 namespace {

@@ -1,3 +1,0 @@
-#include "panel/TK3Widget.h"
-
-TK3Widget::TK3Widget(QWidget* parent) : tcApWidget(parent) {}

@@ -1,0 +1,12 @@
+#include "skin/objects/tcGuiFont.h"
+
+tcGuiFont::tcGuiFont(const char* face_name, int font_size, int line_spacing)
+    : face(face_name), size(font_size), spacing(line_spacing) {}
+
+QFont tcGuiFont::qfont() const {
+  QFont font(face.toQString());
+  font.setPixelSize(size > 0 ? size : 1);
+  font.setBold(bold);
+  font.setItalic(italic);
+  return font;
+}

@@ -1,0 +1,171 @@
+// The main window's link wiring against the simulator run in-process: what the
+// processor reports reaches the stores and the panel signals without an echo,
+// console edits go out through the queued send slots, meter records reach the
+// window's clock.
+#include "panel/window/tcApWidget.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QThread>
+#include <functional>
+#include <thread>
+
+#include "link/devices/tcConnection.h"
+#include "link/devices/tcDeviceList.h"
+#include "link/transport/tcApStores.h"
+#include "link/transport/tcPresetDirectory.h"
+#include "tools/simulator/tcSimServer.h"
+#include "tools/simulator/tcSimState.h"
+#include "tools/simulator/tcSimStateFile.h"
+
+namespace {
+
+constexpr uint16_t kDrive = 0x1407;
+constexpr uint16_t kFmLevel = 0x2005;
+
+bool wait_until(const std::function<bool()>& done, int timeout_ms = 8000) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    if (timer.elapsed() > timeout_ms) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(2);
+  }
+  return true;
+}
+
+class WindowOnline : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(work_.isValid() && docs_.isValid() && sim_dir_.isValid());
+    state_.set_password_code(password_code());
+    options_.port = 0;
+    options_.state_dir = sim_dir_.path();
+    server_ = std::make_unique<tcSimServer>(options_, state_, file_);
+    ASSERT_EQ(server_->open(), 0);
+    serving_ = std::thread([this] { server_->run(); });
+
+    ASSERT_EQ(window_.init({{"qx770xpro"}, work_.path(), docs_.path()}), 0);
+    tcDeviceList* devices = window_.devices();
+    ASSERT_NE(devices->add("Sim", "127.0.0.1"), nullptr);
+    devices->set_current(devices->index_of("Sim"));
+    LinkTiming quick;
+    quick.connect_wait_ms = 200;
+    window_.connection()->set_link_target(server_->port(), quick);
+    if (password_code() != 0) return;
+    window_.connection()->set_online(true);
+    ASSERT_TRUE(wait_until([&] {
+      return window_.connection()->state() == tcConnection::kOnline &&
+             window_.stores()->directory().present(0);
+    }));
+  }
+
+  // The processor's login code; 0 takes any.
+  virtual uint32_t password_code() const { return 0; }
+
+  // Ends the simulator so its state can be read without racing its thread.
+  void stop_simulator() {
+    if (!serving_.joinable()) return;
+    server_->stop();
+    serving_.join();
+  }
+
+  void TearDown() override {
+    window_.close();
+    stop_simulator();
+  }
+
+  tcApStores& stores() { return *window_.stores(); }
+
+  QTemporaryDir work_, docs_, sim_dir_;
+  tcSimOptions options_;
+  tcSimState state_;
+  tcSimStateFile file_{sim_dir_.path()};
+  std::unique_ptr<tcSimServer> server_;
+  std::thread serving_;
+  tcApWidget window_;
+};
+
+TEST_F(WindowOnline, ProcessorValuesAreShownAndNotEchoed) {
+  SETTINGS& bank = *stores().banks().set(0);
+  const float processor_drive = bank.eng(kDrive);
+  const uint32_t processor_level = stores().globals().int_value(kFmLevel);
+  // Values that differ from the processor's, set silently, are put right by the
+  // whole picture that a reconnect brings.
+  bank.set_float(kDrive, processor_drive - 3.0f, kSourceSilent);
+  stores().globals().set_int(kFmLevel, processor_level + 5, kSourceSilent);
+  QSignalSpy panel(&window_, &tcApWidget::sig_gui_settings_dirty);
+  QSignalSpy globals_panel(&window_, &tcApWidget::sig_gui_globals_dirty);
+  window_.connection()->set_online(false);
+  window_.connection()->set_online(true);
+  ASSERT_TRUE(wait_until([&] { return panel.count() > 0 && globals_panel.count() > 0; }));
+  EXPECT_EQ(panel.first().at(0).toInt(), 0);
+  EXPECT_FLOAT_EQ(bank.eng(kDrive), processor_drive);
+  EXPECT_EQ(stores().globals().int_value(kFmLevel), processor_level);
+  QThread::msleep(100);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(stores().bank_send().record(0)->any());
+  EXPECT_FALSE(stores().globals_send().any());
+}
+
+TEST_F(WindowOnline, ConsoleEditsReachTheProcessorAndMarkTheBankTweaked) {
+  stores().banks().set(0)->set_float(kDrive, -2.0f, kSourceConsole);
+  stores().banks().set(0)->set_float(kDrive, -2.5f, kSourceConsole);
+  stores().globals().set_int(kFmLevel, 40, kSourceConsole);
+  ASSERT_TRUE(wait_until([&] {
+    tcPresetHeader header;
+    stores().banks().get_header(0, &header);
+    return !stores().bank_send().record(0)->any() && !stores().globals_send().any() &&
+           header.map_version == tcApWidget::kTweakedMapVersion;
+  }));
+  QThread::msleep(300);  // the frames are on their way to the simulator
+  stop_simulator();
+  EXPECT_FLOAT_EQ(state_.bank(0).set->eng(kDrive), -2.5f);
+  EXPECT_EQ(state_.globals().int_value(kFmLevel), 40);
+}
+
+TEST_F(WindowOnline, MeterRecordsSetTheProcessorClock) {
+  QSignalSpy clock(&window_, &tcApWidget::sig_ap_clock);
+  ASSERT_TRUE(wait_until([&] { return clock.count() > 0; }));
+  EXPECT_GE(window_.ap_clock().year(), 2000);
+  EXPECT_GE(window_.ap_clock().month(), 1);
+}
+
+TEST_F(WindowOnline, GoingOfflineClearsTheDirectory) {
+  QSignalSpy summary(&window_, &tcApWidget::sig_summary_changed);
+  window_.connection()->set_online(false);
+  ASSERT_TRUE(wait_until([&] { return !stores().directory().present(0); }));
+  EXPECT_GE(summary.count(), 1);
+}
+
+TEST_F(WindowOnline, MetersAlsoArriveOverTheLink) {
+  // With the UDP listener closed, records can only come inside link messages.
+  stores().meters()->close();
+  window_.context()->options().set_tcp_meters(1);
+  QSignalSpy clock(&window_, &tcApWidget::sig_ap_clock);
+  emit window_.sig_request_meters();
+  ASSERT_TRUE(wait_until([&] { return clock.count() >= 2; }));
+}
+
+class WindowWithPassword : public WindowOnline {
+ protected:
+  uint32_t password_code() const override { return 0x1234ABCD; }
+};
+
+TEST_F(WindowWithPassword, ARejectedLoginThatIsCancelledEndsOnlineMode) {
+  int prompts = 0;
+  window_.connection()->set_login_prompt([&] {
+    ++prompts;
+    return tcConnection::LoginEntry();  // cancelled
+  });
+  window_.connection()->set_online(true);
+  ASSERT_TRUE(wait_until([&] { return prompts == 1 && !window_.connection()->online(); }));
+  EXPECT_EQ(window_.connection()->link(), nullptr);
+  EXPECT_EQ(window_.context()->options().online(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,57 @@
+#include "skin/objects/tcGuiApGraph.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "tests/skin/objects/tcPanelWorld.h"
+
+namespace {
+
+TEST(GuiApGraph, ForwardsInputInPlotCoordinatesToTheActiveDragger) {
+  tcPanelWorld w;
+  tcGuiApGraph* g = w.get<tcGuiApGraph>("EQ_GRAPH");
+  tcRecordingDragger first(g);
+  tcRecordingDragger second(g);
+  g->set_dragger(0, &first);
+  g->set_dragger(1, &second);
+  const QRect plot = g->plot_rect().translated(g->x(), g->y());
+  EXPECT_EQ(g->x_axis().size, plot.width());
+  EXPECT_EQ(first.plot_width(), plot.width());
+  const QPoint at = plot.topLeft() + QPoint(50, 20);
+  w.press(at);
+  w.move(at + QPoint(4, -3));
+  w.release(at + QPoint(4, -3));
+  ASSERT_EQ(first.presses.size(), 1u);
+  EXPECT_EQ(first.presses[0], QPoint(50, 20));
+  ASSERT_EQ(first.drags.size(), 1u);
+  EXPECT_EQ(first.drags[0], QPoint(4, -3));
+  EXPECT_EQ(first.releases, 1);
+  EXPECT_TRUE(g->changed());
+  g->clear_changed();
+
+  // Mode bit 0 hands the plot to the second dragger, except beside the plot.
+  g->set_mode(1);
+  w.press(at);
+  w.release(at);
+  EXPECT_EQ(second.presses.size(), 1u);
+  const QPoint gutter(g->x() + 5, at.y());
+  w.press(gutter);
+  w.release(gutter);
+  EXPECT_EQ(first.presses.size(), 2u);
+  EXPECT_EQ(first.presses[1].x(), 5 - g->plot_rect().x());
+  w.wheel(at, -720);
+  ASSERT_EQ(second.steps.size(), 1u);
+  EXPECT_EQ(second.steps[0], -1);
+
+  // The dragger's layers are drawn inside the plot.
+  g->set_mode(0);
+  const QImage img = w.render();
+  const int col = 150;
+  const int row = tcGuiGraph::to_pixel(
+      g->y_axis(),
+      6.0f / (1.0f + std::pow(tcGuiGraph::to_value(g->x_axis(), col) / 1000.0f, -2.0f)) - 3.0f);
+  EXPECT_EQ(QColor(img.pixel(plot.x() + col, plot.y() + row)).green(), 0xFF);
+}
+
+}  // namespace
