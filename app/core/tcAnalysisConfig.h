@@ -14,6 +14,7 @@ class tcAnalysisConfig {
 
   tcOptionStore& store() { return store_; }
   int flush() { return store_.flush(); }
+  const QString& write_error() const { return store_.write_error(); }
 
   int db_top(const char* s, int def) const { return store_.get_int(s, "db_top", def); }
   void set_db_top(const char* s, int v) { store_.set_int(s, "db_top", v); }

@@ -13,6 +13,7 @@ class tcAnalysisOptions {
 
   tcOptionStore& store() { return store_; }
   int flush() { return store_.flush(); }
+  const QString& write_error() const { return store_.write_error(); }
 
   double intg_time(const char* view, double def) const {
     return store_.get_float(view, "intg_time", def);

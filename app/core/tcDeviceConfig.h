@@ -44,6 +44,9 @@ class tcDeviceConfig {
   // Deletes the file (the device leaves the list).
   int remove();
 
+  // The user's text for the last failed write.
+  const QString& write_error() const { return store_.write_error(); }
+
  private:
   static constexpr const char* kDevice = "Device";
   static constexpr const char* kAccess = "Access";

@@ -162,7 +162,12 @@ void tcOptionStore::set_u32(const char* section, const char* name, uint32_t valu
 
 int tcOptionStore::flush() {
   if (!modified_ || mode_ != kXml) return 0;
-  if (path_.isEmpty() || tcAtomicFile::write(path_, tcIniXmlCodec::encode(map_)) != 0) return -1;
+  QString reason = QStringLiteral("No file name.");
+  if (path_.isEmpty() || tcAtomicFile::write(path_, tcIniXmlCodec::encode(map_), &reason) != 0) {
+    write_error_ = tcAtomicFile::failure_text(path_, reason);
+    return -1;
+  }
+  write_error_.clear();
   modified_ = false;
   return 0;
 }

@@ -43,8 +43,10 @@ class tcOptionStore {
 
   // XML back end: writes the whole file when modified, through a temporary
   // file renamed over the old one. Returns 0 when written or nothing was due,
-  // -1 when writing failed; the old file then stays and the store stays modified.
+  // -1 when writing failed; the old file then stays, the store stays modified
+  // and write_error() tells the user what happened.
   int flush();
+  const QString& write_error() const { return write_error_; }
 
   // Drops every value and any pending write (the file is being deleted).
   void discard();
@@ -67,4 +69,5 @@ class tcOptionStore {
   const QString path_;
   bool modified_ = false;
   tcIniXmlCodec::Map map_;
+  QString write_error_;
 };

@@ -18,6 +18,7 @@ class tcOptions {
   tcOptionStore& store() { return store_; }
   const tcOptionStore& store() const { return store_; }
   int flush() { return store_.flush(); }
+  const QString& write_error() const { return store_.write_error(); }
 
   // OPTIONS
   int online() const { return store_.get_int(kOptions, "ONLINE", 0); }

@@ -83,11 +83,16 @@ void tcAppContext::install_log_hook() {
   hook_installed_ = true;
 }
 
-int tcAppContext::flush_options() {
+int tcAppContext::flush_options(QStringList* errors) {
   int result = 0;
-  if (options_ && options_->flush() != 0) result = -1;
-  if (analysis_options_ && analysis_options_->flush() != 0) result = -1;
-  if (analysis_config_ && analysis_config_->flush() != 0) result = -1;
+  const auto flush = [&](auto& store) {
+    if (!store || store->flush() == 0) return;
+    result = -1;
+    if (errors) errors->append(store->write_error());
+  };
+  flush(options_);
+  flush(analysis_options_);
+  flush(analysis_config_);
   return result;
 }
 

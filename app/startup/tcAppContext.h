@@ -42,8 +42,9 @@ class tcAppContext {
   // Sends the process-wide log lines (XML reader, skin loader) to the skin log.
   void install_log_hook();
 
-  // Writes every modified option store; -1 when any could not be written.
-  int flush_options();
+  // Writes every modified option store; -1 when any could not be written, with
+  // the user's text for each failed file in `errors`.
+  int flush_options(QStringList* errors = nullptr);
 
   const QString& data_folder() const { return data_folder_; }
   const tcAppDirs& dirs() const { return dirs_; }

@@ -45,7 +45,7 @@ void tcConnection::set_online(bool on) {
   online_ = on;
   emit sig_online_changed(on);
   options_.set_online(on ? 1 : 0);
-  options_.flush();
+  if (options_.flush() != 0) emit sig_write_failed(options_.write_error());
 
   // Its closing report arrives queued and shows "Offline".
   link_.reset();
@@ -137,7 +137,9 @@ void tcConnection::slot_connect_rejected() {
     return;
   }
   tcDeviceEntry* device = devices_.current();
-  if (entry.remember && device) device->set_rcrc(entry.code);
+  if (entry.remember && device && device->set_rcrc(entry.code) != 0) {
+    emit sig_write_failed(device->write_error());
+  }
   set_status(kPending, "Pending", kColourNormal);
   send_login(entry.code);
 }

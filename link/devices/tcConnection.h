@@ -90,6 +90,8 @@ class tcConnection : public QObject {
   // and flags; the lock state stays) when the link ends.
   void sig_gui_access(quint32 code, quint32 flags, bool locked);
   void sig_gui_access_cleared();
+  // A file could not be written; the text tells the user which and why.
+  void sig_write_failed(const QString& text);
 
  public slots:
   void slot_connecting();

@@ -35,6 +35,8 @@ class tcDeviceEntry {
 
   // Deletes the file; the entry is leaving the list.
   int remove_file() { return config_.remove(); }
+  // The user's text for the last failed write.
+  const QString& write_error() const { return config_.write_error(); }
 
   // Whether `name` may name a device: 1 to 40 letters, digits, spaces or
   // underscores (the name is also the file name).

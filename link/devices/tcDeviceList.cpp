@@ -56,12 +56,16 @@ int tcDeviceList::set_current(int index) {
   return current_;
 }
 
-tcDeviceEntry* tcDeviceList::add(const char* name, const char* address) {
+tcDeviceEntry* tcDeviceList::add(const char* name, const char* address, QString* write_error) {
   if (!tcDeviceEntry::valid_name(name) || index_of(name) >= 0) return nullptr;
-  entries_.push_back(std::make_unique<tcDeviceEntry>(maps_dir_, name));
-  tcDeviceEntry* entry = entries_.back().get();
-  entry->set_address(address);
-  return entry;
+  auto entry = std::make_unique<tcDeviceEntry>(maps_dir_, name);
+  if (entry->set_address(address) != 0) {
+    if (write_error) *write_error = entry->write_error();
+    entry->remove_file();
+    return nullptr;
+  }
+  entries_.push_back(std::move(entry));
+  return entries_.back().get();
 }
 
 int tcDeviceList::remove(const tcDeviceEntry* entry) {

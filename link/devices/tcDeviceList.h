@@ -34,8 +34,9 @@ class tcDeviceList {
 
   // A new entry named `name` with its address, appended; the file is created.
   // None for an invalid name or one already in the list, since two entries
-  // would share one file.
-  tcDeviceEntry* add(const char* name, const char* address);
+  // would share one file; none as well when the file could not be written,
+  // with `write_error` set (the device would be gone at the next start).
+  tcDeviceEntry* add(const char* name, const char* address, QString* write_error = nullptr);
   int set_address(tcDeviceEntry& entry, const char* address) { return entry.set_address(address); }
   // Takes the entry out, deletes its file and frees it. The current entry stays
   // the same one (nothing is current when it was the one removed). -1 when the

@@ -75,9 +75,14 @@ void tcDevicesDlg::slot_add() {
   if (dlg.exec() != QDialog::Accepted) return;
   const QByteArray name = dlg.name().toLatin1();
   const QByteArray address = dlg.address().toLatin1();
-  if (!devices_.add(name.constData(), address.constData())) {
-    QMessageBox::warning(this, QStringLiteral("Add Device"),
-                         QStringLiteral("A device with this name already exists."));
+  QString write_error;
+  if (!devices_.add(name.constData(), address.constData(), &write_error)) {
+    if (!write_error.isEmpty()) {
+      QMessageBox::warning(this, QStringLiteral("Error"), write_error);
+    } else {
+      QMessageBox::warning(this, QStringLiteral("Add Device"),
+                           QStringLiteral("A device with this name already exists."));
+    }
     return;
   }
   refresh(devices_.count() - 1);
@@ -90,7 +95,9 @@ void tcDevicesDlg::slot_edit() {
   tcDeviceEditDlg dlg(true, entry->name().toQString(), entry->address().toQString(), this);
   if (dlg.exec() != QDialog::Accepted) return;
   const QByteArray address = dlg.address().toLatin1();
-  devices_.set_address(*entry, address.constData());
+  if (devices_.set_address(*entry, address.constData()) != 0) {
+    QMessageBox::warning(this, QStringLiteral("Error"), entry->write_error());
+  }
   if (row == devices_.current_index()) address_changed_ = true;
 }
 

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
+#include <QMessageBox>
 #include <QVBoxLayout>
 
 #include <QTimer>
@@ -84,6 +85,7 @@ void tcApWidget::create_shared_stores() {
     return entry;
   });
   connect(connection_.get(), &tcConnection::sig_status_changed, this, &tcApWidget::show_status);
+  connect(connection_.get(), &tcConnection::sig_write_failed, this, &tcApWidget::slot_write_failed);
   connect(connection_.get(), &tcConnection::sig_online_changed, online_action_,
           &QAction::setChecked);
   connect_link_reports();
@@ -206,7 +208,10 @@ void tcApWidget::release_shared_stores() {
   connection_.reset();
   devices_.reset();
   stores_.reset();
-  context_->flush_options();
+  QStringList errors;
+  if (context_->flush_options(&errors) != 0) {
+    for (const QString& text : errors) slot_write_failed(text);
+  }
   context_.reset();
 }
 
@@ -236,13 +241,17 @@ void tcApWidget::slot_device_dlg() {
   if (!chosen && !dlg.address_changed()) return;
   const bool online = connection_->online();
   if (online) connection_->set_online(false);
-  if (chosen) {
-    devices_->set_current(dlg.selected());
-    context_->options().set_device_name(devices_->current()->name().c_str());
-    context_->options().flush();
+  if (chosen && devices_->set_current(dlg.selected()) >= 0) {
+    tcOptions& options = context_->options();
+    options.set_device_name(devices_->current()->name().c_str());
+    if (options.flush() != 0) slot_write_failed(options.write_error());
   }
   if (online) connection_->set_online(true);
   show_status();
+}
+
+void tcApWidget::slot_write_failed(const QString& text) {
+  QMessageBox::warning(this, QStringLiteral("Error"), text);
 }
 
 void tcApWidget::contextMenuEvent(QContextMenuEvent* event) {

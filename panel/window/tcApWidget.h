@@ -73,6 +73,8 @@ class tcApWidget : public QWidget {
   void slot_device_dlg();
   void slot_menu_on_line();
   void slot_startup_connect();
+  // Tells the user that a file could not be written (the old one was kept).
+  void slot_write_failed(const QString& text);
 
  protected:
   void closeEvent(QCloseEvent* event) override;

@@ -5,6 +5,7 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -65,5 +66,7 @@ bool tcPswdEntryDlg::remember() const {
 void tcPswdEntryDlg::slot_hide_toggled(bool hide) {
   password_->setEchoMode(hide ? QLineEdit::Password : QLineEdit::Normal);
   options_.set_hide_password(hide);
-  options_.flush();
+  if (options_.flush() != 0) {
+    QMessageBox::warning(this, QStringLiteral("Error"), options_.write_error());
+  }
 }

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "params/tcPresetFileGolden.h"
+#include "tests/params/tcPresetFileGolden.h"
 
 namespace {
 

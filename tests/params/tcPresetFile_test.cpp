@@ -1,20 +1,19 @@
 #include "params/tcPresetFile.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
 #include <cstring>
 #include <limits>
 #include <random>
 
 #include "params/SETTINGS.h"
-#include "params/tcPresetFileGolden.h"
 #include "params/tcPresetFileTexts.h"
 #include "params/tcRc4.h"
+#include "tests/params/tcPresetFileGolden.h"
+#include "tests/support/tcFileSizeLimit.h"
 
 namespace {
 
@@ -203,17 +202,12 @@ TEST_F(tcPresetFileDisk, FailedWriteKeepsTheOldFile) {
   ASSERT_EQ(tcPresetFile::write(header, set, path("keep.qx770x")), 0);
   const QByteArray before = get(path("keep.qx770x"));
 
-  // A file-size limit makes the write fail even for a privileged user.
   header.set_name("New");
-  signal(SIGXFSZ, SIG_IGN);
-  rlimit saved{};
-  getrlimit(RLIMIT_FSIZE, &saved);
-  rlimit small = saved;
-  small.rlim_cur = 100;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const int result = tcPresetFile::write(header, set, path("keep.qx770x"));
-  setrlimit(RLIMIT_FSIZE, &saved);
-  signal(SIGXFSZ, SIG_DFL);
+  int result = 0;
+  {
+    const tcFileSizeLimit cut_short(100);
+    result = tcPresetFile::write(header, set, path("keep.qx770x"));
+  }
 
   EXPECT_EQ(result, -1);
   EXPECT_EQ(get(path("keep.qx770x")), before);

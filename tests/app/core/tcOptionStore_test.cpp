@@ -1,11 +1,11 @@
 #include "app/core/tcOptionStore.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <csignal>
+
+#include "tests/support/tcFileSizeLimit.h"
 
 namespace {
 
@@ -91,22 +91,22 @@ TEST_F(tcOptionStoreTest, AFailedWriteKeepsTheOldFile) {
   tcOptionStore store(path("o.ini"), tcOptionStore::kXml);
   store.set_text("BIG", "v", QByteArray(4096, 'x').constData());
 
-  // Cut the write short: larger files may not be written by this process.
-  struct rlimit saved;
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = saved;
-  small.rlim_cur = 1024;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const int result = store.flush();
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, old_handler);
+  int result = 0;
+  {
+    const tcFileSizeLimit cut_short(1024);
+    result = store.flush();
+  }
 
   EXPECT_EQ(result, -1);
   EXPECT_TRUE(store.modified());
+  // The user is told which file and why, and that the old one stays.
+  EXPECT_TRUE(store.write_error().contains(QDir::toNativeSeparators(path("o.ini"))));
+  EXPECT_TRUE(store.write_error().contains("File too large"));
+  EXPECT_TRUE(store.write_error().contains("previous file was kept"));
   EXPECT_EQ(read_all(path("o.ini")), old);
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files), QStringList{"o.ini"});  // no temporary left
   EXPECT_EQ(store.flush(), 0);  // a later flush succeeds
+  EXPECT_TRUE(store.write_error().isEmpty());
   EXPECT_TRUE(read_all(path("o.ini")).contains("<BIG"));
 }
 

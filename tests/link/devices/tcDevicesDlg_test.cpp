@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -11,6 +13,7 @@
 
 #include "link/devices/tcDeviceEditDlg.h"
 #include "link/devices/tcDeviceList.h"
+#include "tests/support/tcFileSizeLimit.h"
 #include "tests/support/tcModalDriver.h"
 
 namespace {
@@ -101,6 +104,45 @@ TEST_F(DevicesDialog, EditChangesOnlyTheAddressAndFlagsTheCurrentDevice) {
   });
   dlg.edit_button()->click();
   EXPECT_TRUE(dlg.address_changed());
+}
+
+TEST_F(DevicesDialog, DeviceFilesThatCannotBeWrittenAreReportedAndNothingIsLost) {
+  tcDevicesDlg dlg(list);
+  const QString alpha = list.at(0)->path();
+  const QByteArray before = [&] {
+    QFile f(alpha);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }();
+  const tcFileSizeLimit disk_full(8);
+
+  select_row(dlg, 0);
+  on_next_modal<tcDeviceEditDlg>([](tcDeviceEditDlg* edit) {
+    edit->address_field()->setText("10.9.9.9");
+    edit->ok_button()->click();
+  });
+  QString title, text;
+  answer_next_box(QMessageBox::Ok, &title, &text);
+  dlg.edit_button()->click();
+  EXPECT_EQ(title, "Error");
+  EXPECT_TRUE(text.contains("Alpha.cfg")) << text.toStdString();
+  QFile f(alpha);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), before);
+
+  // A device whose file cannot be made would be gone at the next start: it is
+  // not added.
+  on_next_modal<tcDeviceEditDlg>([](tcDeviceEditDlg* edit) {
+    QTest::keyClicks(edit->name_field(), "Delta");
+    edit->address_field()->setText("10.0.0.4");
+    edit->ok_button()->click();
+  });
+  title.clear();
+  answer_next_box(QMessageBox::Ok, &title, &text);
+  dlg.add_button()->click();
+  EXPECT_EQ(title, "Error");
+  EXPECT_TRUE(text.contains("Delta.cfg")) << text.toStdString();
+  EXPECT_EQ(list.count(), 3);
+  EXPECT_FALSE(QFile::exists(QDir(dir.path()).filePath("Delta.cfg")));
 }
 
 TEST_F(DevicesDialog, DeleteAsksAndKeepsTheSelectedRow) {

@@ -7,7 +7,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QThread>
@@ -18,6 +20,8 @@
 #include "link/devices/tcDeviceList.h"
 #include "link/transport/tcApStores.h"
 #include "link/transport/tcPresetDirectory.h"
+#include "tests/support/tcFileSizeLimit.h"
+#include "tests/support/tcModalDriver.h"
 #include "tools/simulator/tcSimServer.h"
 #include "tools/simulator/tcSimState.h"
 #include "tools/simulator/tcSimStateFile.h"
@@ -169,3 +173,35 @@ TEST_F(WindowWithPassword, ARejectedLoginThatIsCancelledEndsOnlineMode) {
 }
 
 }  // namespace
+
+namespace {
+
+QByteArray file_bytes(const QString& path) {
+  QFile f(path);
+  return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+}  // namespace
+
+TEST(WindowFiles, AnOptionWriteThatFailsIsShownAndKeepsTheOldFile) {
+  QTemporaryDir work, docs;
+  tcApWidget window;
+  ASSERT_EQ(window.init({{"qx770xpro"}, work.path(), docs.path()}), 0);
+  QCoreApplication::processEvents();      // the start-up connect has run
+  window.connection()->set_online(true);  // no device: only the option is stored
+  const QString path = window.context()->options().store().path();
+  const QByteArray before = file_bytes(path);
+  ASSERT_TRUE(before.contains("ONLINE=\"1\""));
+
+  QString title, text;
+  answer_next_box(QMessageBox::Ok, &title, &text);
+  {
+    const tcFileSizeLimit disk_full(8);
+    window.connection()->set_online(false);
+  }
+  EXPECT_EQ(title, "Error");
+  EXPECT_TRUE(text.contains(QDir::toNativeSeparators(path))) << text.toStdString();
+  EXPECT_EQ(file_bytes(path), before);
+  window.close();
+  EXPECT_TRUE(file_bytes(path).contains("ONLINE=\"0\""));  // written once the disk has room
+}
