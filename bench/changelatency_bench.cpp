@@ -1,6 +1,7 @@
 // Time from a console edit (a write with source 2 on the GUI thread) to its
 // 0x4000 frame arriving at a processor on loopback: the store's report, the
-// queued send slot, the link's frame and the transport, end to end.
+// queued send slot, the link's frame and the transport, end to end; beside
+// the same frame written straight to a loopback socket and received there.
 #include <arpa/inet.h>
 #include <benchmark/benchmark.h>
 #include <netinet/in.h>
@@ -12,8 +13,10 @@
 #include <atomic>
 #include <thread>
 
+#include "bench/tcBaseline.h"
 #include "link/devices/tcConnection.h"
 #include "link/devices/tcDeviceList.h"
+#include "link/protocol/tcApCodec.h"
 #include "link/protocol/tcFrame.h"
 #include "link/protocol/tcIddApGui.h"
 #include "link/transport/tcApStores.h"
@@ -79,6 +82,19 @@ void BM_ConsoleEditToProcessor(benchmark::State& state) {
 
   SETTINGS& bank = *window.stores()->banks().set(0);
   constexpr uint16_t kDrive = 0x1407;
+
+  // The physical part: one frame of the same size over loopback to the same
+  // kind of peer.
+  CountingPeer raw_peer;
+  const int raw = connect_to_loopback(raw_peer.port());
+  const ParamRecord record = ParamRecord::of_float(kDrive, -10.0f);
+  const tcFrame frame = tcApCodec::bank_params(0, &record, 1);
+  const tcBaseline trip("loopback", [&] {
+    const int before = raw_peer.frames();
+    if (::send(raw, frame.data(), static_cast<size_t>(frame.length()), MSG_NOSIGNAL) < 0) return;
+    while (raw_peer.frames() == before) std::this_thread::yield();
+  });
+
   float value = -10.0f;
   for (auto _ : state) {
     const int before = peer.frames();
@@ -86,6 +102,8 @@ void BM_ConsoleEditToProcessor(benchmark::State& state) {
     bank.set_float(kDrive, value, kSourceConsole);
     while (peer.frames() == before) QCoreApplication::processEvents();
   }
+  trip.report(state);
+  ::close(raw);
   window.close();
 }
 BENCHMARK(BM_ConsoleEditToProcessor)->Unit(benchmark::kMicrosecond)->UseRealTime();

@@ -1,13 +1,15 @@
 // Loading a full front panel: about 600 objects in ten containers, with the
-// images they draw from.
+// images they draw from, beside reading its files and decoding its pictures.
 #include <benchmark/benchmark.h>
 
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
 #include <string>
 
+#include "bench/tcBaseline.h"
 #include "skin/loader/tcBenchMaster.h"
 
 namespace {
@@ -88,12 +90,20 @@ void BM_SkinLoad(benchmark::State& state) {
 
   const tcString path(QFile::encodeName(dir.path()).constData());
   size_t objects = 0;
+  // What any load must do: read the description and decode its pictures.
+  const tcBaseline files("read_decode", [&] {
+    QFile xml(dir.filePath("skin.xml"));
+    if (xml.open(QIODevice::ReadOnly)) benchmark::DoNotOptimize(xml.readAll());
+    for (const QString& png : QDir(dir.path()).entryList({"*.png"}, QDir::Files))
+      benchmark::DoNotOptimize(QImage(dir.filePath(png)));
+  });
   for (auto _ : state) {
     tcBenchMaster bench(path);
     if (bench.load() != 0) state.SkipWithError("the generated skin did not load");
     objects = bench.objects().size();
     benchmark::DoNotOptimize(objects);
   }
+  files.report(state);
   state.counters["objects"] = static_cast<double>(objects);
 }
 

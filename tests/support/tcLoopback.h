@@ -34,3 +34,18 @@ inline uint16_t unused_loopback_port() {
   if (fd >= 0) ::close(fd);
   return port;
 }
+
+// A TCP socket connected to 127.0.0.1:port; -1 when that fails.
+inline int connect_to_loopback(uint16_t port) {
+  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return -1;
+  sockaddr_in addr = {};
+  addr.sin_family = AF_INET;
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  addr.sin_port = htons(port);
+  if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
