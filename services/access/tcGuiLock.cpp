@@ -134,8 +134,8 @@ void tcGuiLock::run_lock() {
     return;
   }
   if (QMessageBox::question(dialog_parent_, QString::fromLatin1(kTitle),
-                            QString::fromLatin1(kAskLock), QMessageBox::Yes | QMessageBox::No) !=
-      QMessageBox::Yes)
+                            QString::fromLatin1(kAskLock),
+                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;
   tcGuiLockCheckDlg dlg(dialog_parent_);
   dlg.setWindowTitle(QString::fromLatin1(kLockCodeTitle));

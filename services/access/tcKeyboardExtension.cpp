@@ -13,11 +13,10 @@ struct Key {
   int column;
 };
 const Key kKeys[] = {
-    {"7", Qt::Key_7, 0, 0},      {"8", Qt::Key_8, 0, 1}, {"9", Qt::Key_9, 0, 2},
-    {"4", Qt::Key_4, 1, 0},      {"5", Qt::Key_5, 1, 1}, {"6", Qt::Key_6, 1, 2},
-    {"1", Qt::Key_1, 2, 0},      {"2", Qt::Key_2, 2, 1}, {"3", Qt::Key_3, 2, 2},
-    {"0", Qt::Key_0, 3, 0},      {".", Qt::Key_Period, 3, 1},
-    {"BkSpace", Qt::Key_Backspace, 3, 2},
+    {"7", Qt::Key_7, 0, 0}, {"8", Qt::Key_8, 0, 1},      {"9", Qt::Key_9, 0, 2},
+    {"4", Qt::Key_4, 1, 0}, {"5", Qt::Key_5, 1, 1},      {"6", Qt::Key_6, 1, 2},
+    {"1", Qt::Key_1, 2, 0}, {"2", Qt::Key_2, 2, 1},      {"3", Qt::Key_3, 2, 2},
+    {"0", Qt::Key_0, 3, 0}, {".", Qt::Key_Period, 3, 1}, {"BkSpace", Qt::Key_Backspace, 3, 2},
 };
 }  // namespace
 

@@ -18,7 +18,6 @@ tcPasswordDlg::tcPasswordDlg(Form form, const QString& text, uint32_t bits, QWid
   code_ = new QLineEdit(this);
   code_->setInputMask(QString::fromLatin1(kCodeMask));
   code_->setText(text);
-  code_->selectAll();
   keypad_ = new tcKeyboardExtension(this);
   connect(keypad_, &tcKeyboardExtension::sig_keypress, this, &tcPasswordDlg::slot_keypress);
 
@@ -40,7 +39,14 @@ tcPasswordDlg::tcPasswordDlg(Form form, const QString& text, uint32_t bits, QWid
   layout->addWidget(keypad_, 0, Qt::AlignHCenter);
   layout->addWidget(group_);
   layout->addLayout(tcDialogButtons::make(this));
+}
+
+void tcPasswordDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Typing replaces the given text. Queued: the dialog's first focus-in puts a
+  // masked field's cursor on its first blank.
   code_->setFocus();
+  QMetaObject::invokeMethod(code_, &QLineEdit::selectAll, Qt::QueuedConnection);
 }
 
 QString tcPasswordDlg::text() const {

@@ -37,6 +37,9 @@ class tcPasswordDlg : public QDialog {
  public slots:
   void slot_keypress(int key);
 
+ protected:
+  void showEvent(QShowEvent* event) override;
+
  private:
   QLineEdit* code_;
   QGroupBox* group_;

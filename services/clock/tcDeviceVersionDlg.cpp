@@ -32,10 +32,10 @@ tcDeviceVersionDlg::tcDeviceVersionDlg(const tcDeviceInfo& info, tcLinkSignals* 
 
   if (reports) {
     // The link reports on its own thread.
-    connect(reports, &tcLinkSignals::sig_recv_version, this,
-            &tcDeviceVersionDlg::slot_recv_version, Qt::QueuedConnection);
-    connect(reports, &tcLinkSignals::sig_recv_macaddr, this,
-            &tcDeviceVersionDlg::slot_recv_version, Qt::QueuedConnection);
+    connect(reports, &tcLinkSignals::sig_recv_version, this, &tcDeviceVersionDlg::slot_recv_version,
+            Qt::QueuedConnection);
+    connect(reports, &tcLinkSignals::sig_recv_macaddr, this, &tcDeviceVersionDlg::slot_recv_version,
+            Qt::QueuedConnection);
   }
   slot_recv_version();
 }

@@ -109,8 +109,7 @@ tcEventScheduler::tcEventScheduler(tcApStores& stores, tcOptions& options,
           &tcEventScheduler::on_btnLongDelete_clicked);
   connect(okay, &QPushButton::clicked, this, &tcEventScheduler::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  connect(check24_, &QCheckBox::stateChanged, this,
-          &tcEventScheduler::on_check24Hour_stateChanged);
+  connect(check24_, &QCheckBox::stateChanged, this, &tcEventScheduler::on_check24Hour_stateChanged);
   connect(tree_week_, &QTreeWidget::itemDoubleClicked, this,
           &tcEventScheduler::on_btnWeekEdit_clicked);
   connect(tree_long_, &QTreeWidget::itemDoubleClicked, this,
@@ -150,8 +149,8 @@ QTreeWidget* tcEventScheduler::make_tree(const char* object_name, const char* fi
   tree->setObjectName(QString::fromLatin1(object_name));
   tree->setRootIsDecorated(false);
   tree->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  tree->setHeaderLabels({QString::fromLatin1(first_column), QStringLiteral("Time"),
-                         QStringLiteral("Preset")});
+  tree->setHeaderLabels(
+      {QString::fromLatin1(first_column), QStringLiteral("Time"), QStringLiteral("Preset")});
   tree->header()->setStretchLastSection(true);
   tree->setColumnWidth(0, 110);
   tree->setColumnWidth(1, 110);
@@ -206,8 +205,7 @@ int tcEventScheduler::current_row(const QTreeWidget* tree) {
 
 std::set<int> tcEventScheduler::selected_rows(const QTreeWidget* tree) {
   std::set<int> rows;
-  for (QTreeWidgetItem* item : tree->selectedItems())
-    rows.insert(tree->indexOfTopLevelItem(item));
+  for (QTreeWidgetItem* item : tree->selectedItems()) rows.insert(tree->indexOfTopLevelItem(item));
   return rows;
 }
 
@@ -256,9 +254,9 @@ void tcEventScheduler::on_btnLongDelete_clicked() {
 void tcEventScheduler::accept() {
   const int limit = tcEventSchedule::kMaxEvents;
   if (schedule_.count() > limit) {
-    const auto answer = QMessageBox::critical(
-        this, QStringLiteral("Error"), QString::asprintf(kTooMany, limit),
-        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    const auto answer =
+        QMessageBox::critical(this, QStringLiteral("Error"), QString::asprintf(kTooMany, limit),
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
     if (answer != QMessageBox::Yes) return;
   }
   for (tcFrame& frame : tcEventSchedule::parts(schedule_.outgoing(limit)))

@@ -1,6 +1,5 @@
 #include "services/events/tcEventText.h"
 
-#include <QStringList>
 #include <QTime>
 
 #include "link/protocol/tcMeterRecord.h"
@@ -32,8 +31,7 @@ QString tcEventText::preset(const tcPresetDirectory& directory, uint32_t slot) {
   tcPresetHeader header;
   if (directory.get(static_cast<int>(slot), header) != 0 || !header.present)
     return QString::asprintf("%03u - %s", slot + 1, "????");
-  return QString::asprintf("%03d - ", static_cast<int>(slot) + 1) +
-         header.name_text().toQString();
+  return QString::asprintf("%03d - ", static_cast<int>(slot) + 1) + header.name_text().toQString();
 }
 
 QString tcEventText::month_name(int month) {
@@ -63,8 +61,8 @@ QString tcEventText::clock_line(const tcMeterRecord& clock, bool hour24) {
          suffix;
 }
 
-QStringList tcEventText::row(const tcIddApGui::tsAPEvent& event,
-                             const tcPresetDirectory& directory, bool hour24) {
+QStringList tcEventText::row(const tcIddApGui::tsAPEvent& event, const tcPresetDirectory& directory,
+                             bool hour24) {
   using tcIddApGui::tsAPLongEvent;
   using tcIddApGui::tsAPWeekEvent;
   if (tsAPWeekEvent::is_week(event)) {

@@ -3,6 +3,7 @@
 // and the processor's clock line. Values that came from the processor out of
 // range still give a text.
 #include <QString>
+#include <QStringList>
 #include <cstdint>
 
 #include "link/protocol/tsAPEvent.h"

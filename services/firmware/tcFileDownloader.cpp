@@ -1,13 +1,13 @@
 #include "services/firmware/tcFileDownloader.h"
 
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 // What a reply code does: whether it counts only for the current block, takes
@@ -55,8 +55,8 @@ tcFileDownloader::tcFileDownloader(const DownloadConfig& config)
           &tcFileDownloader::slot_downloader_status, queued);
   connect(this, &tcFileDownloader::sig_downloader_progress, this,
           &tcFileDownloader::slot_downloader_progress, queued);
-  connect(this, &tcFileDownloader::sig_downloader_ack, this,
-          &tcFileDownloader::slot_downloader_ack, queued);
+  connect(this, &tcFileDownloader::sig_downloader_ack, this, &tcFileDownloader::slot_downloader_ack,
+          queued);
   connect(timer_, &QTimer::timeout, this, &tcFileDownloader::slot_timer);
 
   if (open_source() != 0) return;
@@ -93,9 +93,9 @@ int tcFileDownloader::open_source() {
   const qint64 blocks = (size_ + config_.block_size - 1) / config_.block_size;
   if (blocks == 0 || blocks > kMaxBlocks) {
     // Block numbers would wrap; the processor would take a broken image.
-    fail(blocks == 0 ? QStringLiteral("File read failed")
-                     : QStringLiteral("The image is too large (more than %1 blocks).")
-                           .arg(kMaxBlocks));
+    fail(blocks == 0
+             ? QStringLiteral("File read failed")
+             : QStringLiteral("The image is too large (more than %1 blocks).").arg(kMaxBlocks));
     return -1;
   }
   blocks_.store(static_cast<uint16_t>(blocks));

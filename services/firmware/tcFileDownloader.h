@@ -23,8 +23,13 @@ class tcFileDownloader : public QDialog, public tcUpgradeListener {
 
  public:
   enum Status { kFinished = 1, kInformation = 2, kFailed = 3 };
-  enum ReplyCode : uint16_t { kBlockReceived = 0, kImageWritten = 1, kInfo = 2, kFailure = 3,
-                              kProgressInfo = 4 };
+  enum ReplyCode : uint16_t {
+    kBlockReceived = 0,
+    kImageWritten = 1,
+    kInfo = 2,
+    kFailure = 3,
+    kProgressInfo = 4
+  };
   static constexpr int kMaxBlocks = 0xFFFF;  // block numbers are 16-bit
 
   // Registers itself for the replies, opens the image and sends the first block.

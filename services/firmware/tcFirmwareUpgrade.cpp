@@ -30,8 +30,8 @@ tcFirmwareUpgrade::Result tcFirmwareUpgrade::run_file(QWidget* parent, tcApIface
                                                       const QString& path, int tick_ms) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    refuse(parent, QStringLiteral("File open failed"), path + QStringLiteral(": ") +
-                                                           file.errorString());
+    refuse(parent, QStringLiteral("File open failed"),
+           path + QStringLiteral(": ") + file.errorString());
     return kFailed;
   }
   // Line by line: an image may be large, its header is a few lines.

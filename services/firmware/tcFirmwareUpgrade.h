@@ -26,8 +26,7 @@ class tcFirmwareUpgrade {
   static Result run(QWidget* parent, tcApIface& link);
   // Header check, confirmation and transfer of a chosen file. `tick_ms` is the
   // downloader's timer period.
-  static Result run_file(QWidget* parent, tcApIface& link, const QString& path,
-                         int tick_ms = 1000);
+  static Result run_file(QWidget* parent, tcApIface& link, const QString& path, int tick_ms = 1000);
   // The transfer settings of the console for an image file on a link.
   static DownloadConfig config_for(QWidget* parent, tcApIface& link, const QString& path);
 };
