@@ -6,6 +6,8 @@
 #include <cstring>
 
 #include "link/transport/tcDeviceInfo.h"
+#include "services/tcSimConsole.h"
+#include "support/tcModalDriver.h"
 
 TEST(DeviceVersion, ShowsTheReplyAndBlanksWhenTheRecordIsCleared) {
   tcDeviceInfo info;
@@ -45,4 +47,22 @@ TEST(DeviceVersion, ShowsTheReplyAndBlanksWhenTheRecordIsCleared) {
   dlg.slot_recv_version();
   EXPECT_EQ(dlg.line(tcDeviceVersionDlg::kVersion)->text(), "Querying version info...");
   EXPECT_TRUE(dlg.line(tcDeviceVersionDlg::kFirstText)->isHidden());
+}
+
+TEST(DeviceVersionOnline, AsksTheProcessorAndBlanksWhenTheLinkEnds) {
+  tcSimConsole console;
+  ASSERT_TRUE(console.start());
+  QString shown, after;
+  on_next_modal<tcDeviceVersionDlg>([&](tcDeviceVersionDlg* dlg) {
+    QLabel* version = dlg->line(tcDeviceVersionDlg::kVersion);
+    wait_until([&] { return version->text().startsWith("Version"); });
+    shown = version->text() + "|" + dlg->line(tcDeviceVersionDlg::kMac)->text();
+    console.connection->set_online(false);
+    wait_until([&] { return version->text() == tcDeviceVersionDlg::kQuerying; });
+    after = version->text();
+    dlg->accept();
+  });
+  tcDeviceVersionDlg::run(nullptr, console.stores, console.link());
+  EXPECT_EQ(shown, "Version: 2.8.0|MAC Address: 02:51:58:37:37:30");
+  EXPECT_EQ(after, "Querying version info...");
 }
