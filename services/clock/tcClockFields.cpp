@@ -40,7 +40,8 @@ uint32_t tcClockFields::server_address(const QString& dotted) {
 QString tcClockFields::server_text(uint32_t address) {
   uint8_t b[4];
   std::memcpy(b, &address, sizeof b);
-  return QString::asprintf("%u.%u.%u.%u", b[0], b[1], b[2], b[3]);
+  // Right-aligned groups fill the address mask the way a user types them.
+  return QString::asprintf("%3u.%3u.%3u.%3u", b[0], b[1], b[2], b[3]);
 }
 
 uint32_t tcClockFields::server_of(const tcMeterRecord& clock) {

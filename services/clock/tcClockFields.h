@@ -29,6 +29,7 @@ class tcClockFields {
   // The address in network order (its bytes in address order), as inet_addr
   // reads it: text it cannot read gives the all-ones address.
   static uint32_t server_address(const QString& dotted);
+  // Dotted, each group right-aligned in three places ("192.168.  1. 10").
   static QString server_text(uint32_t address);
   // The address bytes of a meter record, in network order.
   static uint32_t server_of(const tcMeterRecord& clock);

@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -169,9 +170,14 @@ void tcEventScheduler::redraw() {
 
 void tcEventScheduler::fill(QTreeWidget* tree, const std::vector<tcEventSchedule::Event>& events) {
   tree->clear();
+  // The day letters line up in a fixed-pitch font.
+  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   QList<QTreeWidgetItem*> items;
-  for (const tcEventSchedule::Event& e : events)
-    items.append(new QTreeWidgetItem(tcEventText::row(e, stores_.directory(), hour24_)));
+  for (const tcEventSchedule::Event& e : events) {
+    auto* item = new QTreeWidgetItem(tcEventText::row(e, stores_.directory(), hour24_));
+    if (tree == tree_week_) item->setFont(0, fixed);
+    items.append(item);
+  }
   tree->addTopLevelItems(items);
 }
 

