@@ -14,8 +14,8 @@ void tcEventSchedule::load(const std::vector<Event>& events) {
   hidden_.clear();
   long_.clear();
   for (const Event& e : events) {
-    if (tsAPWeekEvent::is_week(e)) week_.push_back(e);
-    if (tsAPLongEvent::is_long(e)) long_.push_back(e);
+    if (tsAPWeekEvent::matches(e)) week_.push_back(e);
+    if (tsAPLongEvent::matches(e)) long_.push_back(e);
   }
   set_filter(filter_);
 }
@@ -30,47 +30,25 @@ void tcEventSchedule::set_filter(uint8_t days) {
     (tsAPWeekEvent::decode(e).days & filter_ ? week_ : hidden_).push_back(e);
 }
 
-tcEventSchedule::Event tcEventSchedule::as_week(Event event) {
-  event.word0 = tsAPWeekEvent::kKindBits.put(event.word0, tsAPWeekEvent::kKind);
-  return event;
+tcEventSchedule::Event tcEventSchedule::as_kind(List list, Event event) {
+  return list == kWeekly ? tsAPWeekEvent::as_kind(event) : tsAPLongEvent::as_kind(event);
 }
 
-tcEventSchedule::Event tcEventSchedule::as_long(Event event) {
-  event.word0 = tsAPLongEvent::kKindBits.put(event.word0, tsAPLongEvent::kKind);
-  return event;
+void tcEventSchedule::add(List list, Event event) {
+  list_of(list).push_back(as_kind(list, event));
 }
 
-void tcEventSchedule::add_week(Event event) {
-  week_.push_back(as_week(event));
-}
-
-int tcEventSchedule::replace_week(int row, Event event) {
-  if (row < 0 || row >= static_cast<int>(week_.size())) return -1;
-  week_[row] = as_week(event);
+int tcEventSchedule::replace(List list, int row, Event event) {
+  std::vector<Event>& events = list_of(list);
+  if (row < 0 || row >= static_cast<int>(events.size())) return -1;
+  events[row] = as_kind(list, event);
   return 0;
 }
 
-void tcEventSchedule::add_long(Event event) {
-  long_.push_back(as_long(event));
-}
-
-int tcEventSchedule::replace_long(int row, Event event) {
-  if (row < 0 || row >= static_cast<int>(long_.size())) return -1;
-  long_[row] = as_long(event);
-  return 0;
-}
-
-void tcEventSchedule::remove_rows(std::vector<Event>& list, const std::set<int>& rows) {
-  for (auto it = rows.rbegin(); it != rows.rend(); ++it)
-    if (*it >= 0 && *it < static_cast<int>(list.size())) list.erase(list.begin() + *it);
-}
-
-void tcEventSchedule::remove_week(const std::set<int>& rows) {
-  remove_rows(week_, rows);
-}
-
-void tcEventSchedule::remove_long(const std::set<int>& rows) {
-  remove_rows(long_, rows);
+void tcEventSchedule::remove(List list, const std::set<int>& rows_out) {
+  std::vector<Event>& events = list_of(list);
+  for (auto it = rows_out.rbegin(); it != rows_out.rend(); ++it)
+    if (*it >= 0 && *it < static_cast<int>(events.size())) events.erase(events.begin() + *it);
 }
 
 std::vector<tcEventSchedule::Event> tcEventSchedule::outgoing(int limit) const {

@@ -27,14 +27,13 @@ class tcEventSchedule {
   const std::vector<Event>& long_term() const { return long_; }
   int count() const { return static_cast<int>(week_.size() + hidden_.size() + long_.size()); }
 
-  // Rows of the visible weekly list and of the long-term list. The kind bits
-  // are forced to the list's kind.
-  void add_week(Event event);
-  int replace_week(int row, Event event);
-  void remove_week(const std::set<int>& rows);
-  void add_long(Event event);
-  int replace_long(int row, Event event);
-  void remove_long(const std::set<int>& rows);
+  // The two lists the user edits: the visible weekly events and the long-term ones.
+  enum List { kWeekly, kLongTerm };
+  const std::vector<Event>& rows(List list) const { return list == kWeekly ? week_ : long_; }
+  // The kind bits are forced to the list's kind.
+  void add(List list, Event event);
+  int replace(List list, int row, Event event);
+  void remove(List list, const std::set<int>& rows);
 
   // At most `limit` events in sending order.
   std::vector<Event> outgoing(int limit = kMaxEvents) const;
@@ -43,9 +42,8 @@ class tcEventSchedule {
   static std::vector<tcFrame> parts(const std::vector<Event>& events);
 
  private:
-  static Event as_week(Event event);
-  static Event as_long(Event event);
-  static void remove_rows(std::vector<Event>& list, const std::set<int>& rows);
+  std::vector<Event>& list_of(List list) { return list == kWeekly ? week_ : long_; }
+  static Event as_kind(List list, Event event);
 
   uint8_t filter_ = kAllDays;
   std::vector<Event> week_;

@@ -215,46 +215,57 @@ std::set<int> tcEventScheduler::selected_rows(const QTreeWidget* tree) {
   return rows;
 }
 
-void tcEventScheduler::on_btnWeekAdd_clicked() {
-  tcEventWeekDlg dlg(hour24_, stores_.directory(), nullptr, this);
+QTreeWidget* tcEventScheduler::tree_of(tcEventSchedule::List list) const {
+  return list == tcEventSchedule::kWeekly ? tree_week_ : tree_long_;
+}
+
+// Dlg is the list's event dialog: tcEventWeekDlg or tcEventLongDlg.
+template <class Dlg>
+void tcEventScheduler::add_event(tcEventSchedule::List list) {
+  Dlg dlg(hour24_, stores_.directory(), nullptr, this);
   if (dlg.exec() != QDialog::Accepted) return;
-  schedule_.add_week(dlg.event());
-  fill(tree_week_, schedule_.week());
+  schedule_.add(list, dlg.event());
+  fill(tree_of(list), schedule_.rows(list));
+}
+
+template <class Dlg>
+void tcEventScheduler::edit_event(tcEventSchedule::List list) {
+  const int row = current_row(tree_of(list));
+  if (row < 0) return;
+  const tcEventSchedule::Event event = schedule_.rows(list)[row];
+  Dlg dlg(hour24_, stores_.directory(), &event, this);
+  if (dlg.exec() != QDialog::Accepted) return;
+  schedule_.replace(list, row, dlg.event());
+  fill(tree_of(list), schedule_.rows(list));
+}
+
+void tcEventScheduler::delete_events(tcEventSchedule::List list) {
+  schedule_.remove(list, selected_rows(tree_of(list)));
+  fill(tree_of(list), schedule_.rows(list));
+}
+
+void tcEventScheduler::on_btnWeekAdd_clicked() {
+  add_event<tcEventWeekDlg>(tcEventSchedule::kWeekly);
 }
 
 void tcEventScheduler::on_btnWeekEdit_clicked() {
-  const int row = current_row(tree_week_);
-  if (row < 0) return;
-  tcEventWeekDlg dlg(hour24_, stores_.directory(), &schedule_.week()[row], this);
-  if (dlg.exec() != QDialog::Accepted) return;
-  schedule_.replace_week(row, dlg.event());
-  fill(tree_week_, schedule_.week());
+  edit_event<tcEventWeekDlg>(tcEventSchedule::kWeekly);
 }
 
 void tcEventScheduler::on_btnWeekDelete_clicked() {
-  schedule_.remove_week(selected_rows(tree_week_));
-  fill(tree_week_, schedule_.week());
+  delete_events(tcEventSchedule::kWeekly);
 }
 
 void tcEventScheduler::on_btnLongAdd_clicked() {
-  tcEventLongDlg dlg(hour24_, stores_.directory(), nullptr, this);
-  if (dlg.exec() != QDialog::Accepted) return;
-  schedule_.add_long(dlg.event());
-  fill(tree_long_, schedule_.long_term());
+  add_event<tcEventLongDlg>(tcEventSchedule::kLongTerm);
 }
 
 void tcEventScheduler::on_btnLongEdit_clicked() {
-  const int row = current_row(tree_long_);
-  if (row < 0) return;
-  tcEventLongDlg dlg(hour24_, stores_.directory(), &schedule_.long_term()[row], this);
-  if (dlg.exec() != QDialog::Accepted) return;
-  schedule_.replace_long(row, dlg.event());
-  fill(tree_long_, schedule_.long_term());
+  edit_event<tcEventLongDlg>(tcEventSchedule::kLongTerm);
 }
 
 void tcEventScheduler::on_btnLongDelete_clicked() {
-  schedule_.remove_long(selected_rows(tree_long_));
-  fill(tree_long_, schedule_.long_term());
+  delete_events(tcEventSchedule::kLongTerm);
 }
 
 void tcEventScheduler::accept() {

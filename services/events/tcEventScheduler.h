@@ -69,6 +69,12 @@ class tcEventScheduler : public QDialog {
  private:
   QPushButton* add_button(const char* text, const char* object_name);
   QTreeWidget* make_tree(const char* object_name, const char* first_column);
+  QTreeWidget* tree_of(tcEventSchedule::List list) const;
+  template <class Dlg>
+  void add_event(tcEventSchedule::List list);
+  template <class Dlg>
+  void edit_event(tcEventSchedule::List list);
+  void delete_events(tcEventSchedule::List list);
   void set_view(int view);
   // Both lists again from the schedule.
   void redraw();

@@ -65,11 +65,11 @@ QStringList tcEventText::row(const tcIddApGui::tsAPEvent& event, const tcPresetD
                              bool hour24) {
   using tcIddApGui::tsAPLongEvent;
   using tcIddApGui::tsAPWeekEvent;
-  if (tsAPWeekEvent::is_week(event)) {
+  if (tsAPWeekEvent::matches(event)) {
     const tsAPWeekEvent w = tsAPWeekEvent::decode(event);
     return {days(w.days), time(w.hour, w.minute, w.second, hour24), preset(directory, w.slot)};
   }
-  if (tsAPLongEvent::is_long(event)) {
+  if (tsAPLongEvent::matches(event)) {
     const tsAPLongEvent l = tsAPLongEvent::decode(event);
     return {date(l.month, l.day), time(l.hour, l.minute, l.second, hour24),
             preset(directory, l.slot)};

@@ -4,30 +4,24 @@
 // 9-13 day, 14-18 hour, 19-24 minute, 25-30 second; word 1 the slot.
 #include <cstdint>
 
-#include "link/protocol/tsAPEvent.h"
-#include "services/events/tcBitField.h"
+#include "services/events/tsAPEventWord.h"
 
 namespace tcIddApGui {
 
-struct tsAPLongEvent {
+struct tsAPLongEvent : tsAPEventWord<tsAPLongEvent> {
   static constexpr uint32_t kKind = 2;
-  static constexpr tcBitField kKindBits{0, 3};
   static constexpr tcBitField kMonth{5, 4};
   static constexpr tcBitField kDay{9, 5};
   static constexpr tcBitField kHour{14, 5};
   static constexpr tcBitField kMinute{19, 6};
   static constexpr tcBitField kSecond{25, 6};
+  static const tcBitMember<tsAPLongEvent> kFields[5];
 
   uint8_t month = 1;
   uint8_t day = 1;
   uint8_t hour = 0;
   uint8_t minute = 0;
   uint8_t second = 0;
-  uint32_t slot = 0;
-
-  static bool is_long(const tsAPEvent& event) { return kKindBits.get(event.word0) == kKind; }
-  static tsAPLongEvent decode(const tsAPEvent& event);
-  tsAPEvent encode() const;
 };
 
 }  // namespace tcIddApGui

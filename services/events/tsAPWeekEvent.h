@@ -4,30 +4,23 @@
 // Saturday, 15-19 hour, 20-25 minute, 26-31 second; word 1 the slot.
 #include <cstdint>
 
-#include "link/protocol/tsAPEvent.h"
-#include "services/events/tcBitField.h"
+#include "services/events/tsAPEventWord.h"
 
 namespace tcIddApGui {
 
-struct tsAPWeekEvent {
+struct tsAPWeekEvent : tsAPEventWord<tsAPWeekEvent> {
   static constexpr uint32_t kKind = 1;
-  static constexpr tcBitField kKindBits{0, 3};
   static constexpr tcBitField kDays{8, 7};  // bit 0 Sunday .. bit 6 Saturday
   static constexpr tcBitField kHour{15, 5};
   static constexpr tcBitField kMinute{20, 6};
   static constexpr tcBitField kSecond{26, 6};
   static constexpr uint8_t kAllDays = 0x7F;
+  static const tcBitMember<tsAPWeekEvent> kFields[4];
 
   uint8_t days = 0;
   uint8_t hour = 0;
   uint8_t minute = 0;
   uint8_t second = 0;
-  uint32_t slot = 0;
-
-  static bool is_week(const tsAPEvent& event) { return kKindBits.get(event.word0) == kKind; }
-  static tsAPWeekEvent decode(const tsAPEvent& event);
-  // With the kind bits set and every other bit of word 0 from the fields.
-  tsAPEvent encode() const;
 };
 
 }  // namespace tcIddApGui

@@ -4,27 +4,13 @@
 
 #include "link/protocol/tcApCodec.h"
 #include "link/protocol/tcFrameView.h"
-#include "services/events/tsAPLongEvent.h"
-#include "services/events/tsAPWeekEvent.h"
+#include "services/events/tcEventSamples.h"
 
 using tcIddApGui::tsAPEvent;
 using tcIddApGui::tsAPLongEvent;
 using tcIddApGui::tsAPWeekEvent;
 
 namespace {
-
-tsAPEvent week(uint8_t days, uint32_t slot) {
-  tsAPWeekEvent w;
-  w.days = days;
-  w.slot = slot;
-  return w.encode();
-}
-
-tsAPEvent long_term(uint32_t slot) {
-  tsAPLongEvent l;
-  l.slot = slot;
-  return l.encode();
-}
 
 tcApCodec::EventPart read(const tcFrame& frame) {
   tcApCodec::EventPart part;
@@ -75,16 +61,16 @@ TEST(EventSchedule, TheViewHidesWeeklyEventsThatAreStillSent) {
 
 TEST(EventSchedule, RowsKeepTheirListsKind) {
   tcEventSchedule s;
-  s.add_week(long_term(5));  // added to the weekly list: made weekly
-  s.add_long(week(2, 6));
-  EXPECT_TRUE(tsAPWeekEvent::is_week(s.week()[0]));
-  EXPECT_TRUE(tsAPLongEvent::is_long(s.long_term()[0]));
-  EXPECT_EQ(s.replace_week(0, week(4, 7)), 0);
-  EXPECT_EQ(s.replace_week(1, week(4, 7)), -1);
+  s.add(tcEventSchedule::kWeekly, long_term(5));  // added to the weekly list: made weekly
+  s.add(tcEventSchedule::kLongTerm, week(2, 6));
+  EXPECT_TRUE(tsAPWeekEvent::matches(s.week()[0]));
+  EXPECT_TRUE(tsAPLongEvent::matches(s.long_term()[0]));
+  EXPECT_EQ(s.replace(tcEventSchedule::kWeekly, 0, week(4, 7)), 0);
+  EXPECT_EQ(s.replace(tcEventSchedule::kWeekly, 1, week(4, 7)), -1);
   EXPECT_EQ(s.week()[0].word1, 7u);
-  s.add_week(week(8, 8));
-  s.add_week(week(16, 9));
-  s.remove_week({0, 2, 5});
+  s.add(tcEventSchedule::kWeekly, week(8, 8));
+  s.add(tcEventSchedule::kWeekly, week(16, 9));
+  s.remove(tcEventSchedule::kWeekly, {0, 2, 5});
   ASSERT_EQ(s.week().size(), 1u);
   EXPECT_EQ(s.week()[0].word1, 8u);
 }

@@ -12,10 +12,9 @@
 
 #include "link/protocol/tcMeterRecord.h"
 #include "services/events/tcEventLongDlg.h"
+#include "services/events/tcEventSamples.h"
 #include "services/events/tcEventWeekDlg.h"
 #include "services/events/tcPresetChooser.h"
-#include "services/events/tsAPLongEvent.h"
-#include "services/events/tsAPWeekEvent.h"
 #include "services/tcSimConsole.h"
 #include "support/tcModalDriver.h"
 
@@ -23,13 +22,6 @@ using tcIddApGui::tsAPEvent;
 using tcIddApGui::tsAPWeekEvent;
 
 namespace {
-
-tsAPEvent week(uint8_t days, uint32_t slot) {
-  tsAPWeekEvent w;
-  w.days = days;
-  w.slot = slot;
-  return w.encode();
-}
 
 class Scheduler : public ::testing::Test {
  protected:

@@ -40,10 +40,10 @@ TEST(EventWords, WeeklyAndLongTermEventsPackToTheirGoldenWords) {
 }
 
 TEST(EventWords, TheKindIsTheLowThreeBits) {
-  EXPECT_TRUE(tsAPWeekEvent::is_week({0xEFBBFF01u, 0}));
-  EXPECT_FALSE(tsAPLongEvent::is_long({0xEFBBFF01u, 0}));
-  EXPECT_TRUE(tsAPLongEvent::is_long({0x77DDFF82u, 0}));
-  EXPECT_FALSE(tsAPWeekEvent::is_week({0x5u, 0}));  // kind 5
+  EXPECT_TRUE(tsAPWeekEvent::matches({0xEFBBFF01u, 0}));
+  EXPECT_FALSE(tsAPLongEvent::matches({0xEFBBFF01u, 0}));
+  EXPECT_TRUE(tsAPLongEvent::matches({0x77DDFF82u, 0}));
+  EXPECT_FALSE(tsAPWeekEvent::matches({0x5u, 0}));  // kind 5
   // The encoder writes nothing but its fields.
   tsAPLongEvent l;
   l.month = 0xFF;  // cut to the month's four bits
