@@ -3,7 +3,6 @@
 #include <QCheckBox>
 #include <QDateTimeEdit>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>

@@ -7,7 +7,6 @@
 
 #include "services/events/tcEventSchedule.h"
 
-class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QPushButton;

@@ -20,7 +20,12 @@ class tcFirmwareUpgrade {
       "If the QX770HD does not restart properly, please contact the technical support "
       "of your QX770HD supplier and keep this image file at hand.";
 
-  enum Result { kDone = 0, kCancelled = 1, kRefused = -1, kFailed = -2 };
+  enum Result {
+    kDone = 0,       // the processor wrote the image
+    kCancelled = 1,  // no file chosen, or not confirmed
+    kRefused = -1,   // not an image of ours: nothing was sent
+    kFailed = -2,    // unreadable file, or the transfer failed or was cancelled
+  };
 
   // Asks for the file, then as run_file().
   static Result run(QWidget* parent, tcApIface& link);
