@@ -6,6 +6,7 @@
 #include "app/core/tcOptions.h"
 #include "link/devices/tcDeviceList.h"
 #include "link/protocol/tcApCodec.h"
+#include "link/transport/tcDeviceInfo.h"
 #include "link/transport/tcLinkSignals.h"
 #include "link/transport/tcPresetDirectory.h"
 #include "link/transport/tcPresetGrabber.h"
@@ -78,6 +79,7 @@ void tcConnection::on_link_status(void* self, LinkStatus status) {
       break;
   }
   // Version and MAC displays blank on every change of the connection.
+  if (connection->stores_.device) connection->stores_.device->clear();
   if (tcLinkSignals* link_signals = connection->stores_.link_signals) {
     emit link_signals->sig_recv_version();
     emit link_signals->sig_recv_macaddr();
