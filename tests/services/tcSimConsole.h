@@ -10,7 +10,7 @@
 #include "link/devices/tcConnection.h"
 #include "link/devices/tcDeviceList.h"
 #include "link/transport/tcApStores.h"
-#include "link/transport/tcLinkTestWorld.h"
+#include "tests/link/transport/tcLinkTestWorld.h"
 #include "tools/simulator/tcSimServer.h"
 #include "tools/simulator/tcSimState.h"
 #include "tools/simulator/tcSimStateFile.h"
