@@ -1,0 +1,277 @@
+// The default skin as this build made it (bin/fp_skins/default): every name the
+// control groups bind, a clean load, a layout without overlaps, and a panel
+// whose every object draws. With QX_SKIN_SHOTS naming a folder, the page
+// renders (scale 1.0 and 1.5, colour and greyscale) are saved there.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+
+#include "skin/loader/tcBenchMaster.h"
+#include "skin/objects/tcGuiCombo.h"
+#include "skin/objects/tcGuiDisplay.h"
+#include "skin/objects/tcGuiImage.h"
+#include "skin/objects/tcGuiKnob.h"
+#include "skin/objects/tcGuiLabel.h"
+#include "skin/objects/tcGuiRadioGroup.h"
+#include "skin/objects/tcGuiRadioItem.h"
+#include "tests/skin/builtin/tcDefaultSkinNames.h"
+#include "tests/support/tcLogCapture.h"
+#include "tests/support/tcTestPaths.h"
+
+namespace {
+
+QString skin_dir() {
+  return tcBuiltProgram("fp_skins/default");
+}
+
+// The bench as the window paints it: the background image under the objects.
+class tcShotBench : public tcBenchMaster {
+ public:
+  tcShotBench() : tcBenchMaster(tcString(QFile::encodeName(skin_dir()).constData())) {}
+  void paint(QPainter& painter, const QRect& dirty) override {
+    if (const auto* background = dynamic_cast<const tcGuiImage*>(find_object("BKGRND"))) {
+      painter.save();
+      if (scaled()) painter.scale(scale_x(), scale_y());
+      background->draw_section(painter, 0, 0, 0);
+      painter.restore();
+    }
+    tcBenchMaster::paint(painter, dirty);
+  }
+};
+
+class DefaultSkin : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    bench_ = std::make_unique<tcShotBench>();
+    ASSERT_EQ(bench_->load(), 0);
+  }
+
+  tcGuiObject* find(const std::string& name) const { return bench_->find_object(name.c_str()); }
+
+  // The objects of an object group are named with its prefix.
+  std::vector<tcGuiObject*> members(const std::string& group) const {
+    std::vector<tcGuiObject*> found;
+    for (const auto& o : bench_->objects()) {
+      if (o->name().toQString().startsWith(QString::fromStdString(group + "::"))) {
+        found.push_back(o.get());
+      }
+    }
+    return found;
+  }
+
+  // What a page shows: its own objects, and the Main objects around it.
+  std::vector<tcGuiObject*> shown_with(const tcSkinPage& page) const {
+    std::vector<tcGuiObject*> shown;
+    for (const tcSkinPage* p : {&pages_.front(), &page}) {
+      for (const tcSkinName& n : p->names) {
+        if (n.kind == kObjectGroup) {
+          for (tcGuiObject* o : members(n.name)) shown.push_back(o);
+        } else if (tcGuiObject* o = find(n.name)) {
+          shown.push_back(o);
+        }
+      }
+      if (p == &page) break;
+    }
+    return shown;
+  }
+
+  const std::vector<tcSkinPage> pages_ = tcDefaultSkin::pages();
+  tcLogCapture log_;
+  std::unique_ptr<tcShotBench> bench_;
+};
+
+TEST_F(DefaultSkin, LoadsWithoutAnErrorOrWarning) {
+  for (const tcLogCapture::Line& line : tcLogCapture::lines()) {
+    EXPECT_NE(line.level, tcLog::kError) << line.text;
+    EXPECT_EQ(line.text.find("WARNING:"), std::string::npos) << line.text;
+  }
+  const auto* background = dynamic_cast<const tcGuiImage*>(find("BKGRND"));
+  ASSERT_NE(background, nullptr);
+  EXPECT_EQ(background->picture().size(), QSize(1024, 768));
+}
+
+TEST_F(DefaultSkin, DefinesEveryNameOfEveryGroupWithItsKind) {
+  for (const tcSkinPage& page : pages_) {
+    for (const tcSkinName& n : page.names) {
+      if (n.kind == kObjectGroup) {
+        EXPECT_FALSE(members(n.name).empty()) << page.title << ": no object group " << n.name;
+        continue;
+      }
+      const tcGuiObject* o = find(n.name);
+      ASSERT_NE(o, nullptr) << page.title << ": " << n.name << " is missing";
+      EXPECT_EQ(o->kind(), n.kind) << page.title << ": " << n.name;
+      if (n.kind != tcGuiObject::kRadioItem) continue;
+      // An item belongs to the page's radio group whose name prefixes its own.
+      std::string owner;
+      for (const tcSkinName& g : page.names) {
+        if (g.kind == tcGuiObject::kRadioGroup && n.name.rfind(g.name + "_", 0) == 0 &&
+            g.name.size() > owner.size()) {
+          owner = g.name;
+        }
+      }
+      const auto* item = static_cast<const tcGuiRadioItem*>(o);
+      ASSERT_NE(item->group_object(), nullptr) << n.name;
+      EXPECT_EQ(item->group_object()->name().toQString().toStdString(), owner) << n.name;
+    }
+  }
+  for (const char* colour : tcDefaultSkin::colour_names()) {
+    EXPECT_NE(bench_->find_colour(colour), nullptr) << colour;
+  }
+}
+
+// Where an object draws: its rectangle and its text. A radio group draws
+// nothing itself, its items do; a page's free-drawing frame is its backdrop.
+std::vector<std::pair<std::string, QRect>> footprints(const std::vector<tcGuiObject*>& objects) {
+  std::vector<std::pair<std::string, QRect>> out;
+  for (const tcGuiObject* o : objects) {
+    const std::string name = o->name().toQString().toStdString();
+    if (o->kind() == tcGuiObject::kRadioGroup) continue;
+    if (o->kind() == tcGuiObject::kFrame || o->kind() == tcGuiObject::kLabel) {
+      // Backdrops: only their titles and captions must keep clear of the controls.
+      const QPoint origin = o->attached() ? QPoint() : QPoint(o->x(), o->y());
+      for (const tcGuiLabel* l : o->labels()) {
+        if (!l->text_area().isEmpty()) {
+          out.push_back({name + "/" + l->name().toQString().toStdString(),
+                         l->text_area().translated(origin)});
+        }
+      }
+      if (o->kind() == tcGuiObject::kLabel && !o->text_area().isEmpty()) {
+        out.push_back({name, o->text_area()});
+      }
+      continue;
+    }
+    out.push_back({name, o->area() | o->text_area()});
+  }
+  return out;
+}
+
+TEST_F(DefaultSkin, NoTwoObjectsOfAPageOverlapNorLeaveTheirArea) {
+  const QRect* page_area = bench_->find_region("PAGE_AREA");
+  const QRect* drag_band = bench_->find_region("DRAG_BAND");
+  ASSERT_TRUE(page_area && drag_band);
+  const auto main = footprints(shown_with(pages_.front()));
+  for (const auto& [name, r] : main) {
+    EXPECT_TRUE(QRect(0, 0, 1024, 768).contains(r)) << name;
+    const tcGuiObject* o = find(name);
+    if (o && (o->accepts_left() || o->accepts_double_click())) {
+      EXPECT_FALSE(r.intersects(*drag_band)) << name << " takes clicks in the drag band";
+    }
+  }
+  for (size_t i = 0; i < main.size(); ++i) {
+    for (size_t j = i + 1; j < main.size(); ++j) {
+      EXPECT_FALSE(main[i].second.intersects(main[j].second))
+          << main[i].first << " overlaps " << main[j].first;
+    }
+  }
+  // A page's objects against each other and against the Main objects.
+  for (size_t p = 1; p < pages_.size(); ++p) {
+    const auto all = footprints(shown_with(pages_[p]));
+    for (size_t i = main.size(); i < all.size(); ++i) {
+      EXPECT_TRUE(page_area->contains(all[i].second)) << pages_[p].title << ": " << all[i].first;
+      for (size_t j = 0; j < i; ++j) {
+        EXPECT_FALSE(all[i].second.intersects(all[j].second))
+            << pages_[p].title << ": " << all[i].first << " overlaps " << all[j].first;
+      }
+    }
+  }
+}
+
+TEST_F(DefaultSkin, DrawsEveryImageItShipsAndKeepsTheStyleRules) {
+  std::set<QString> used;
+  for (const auto& o : bench_->objects()) {
+    if (const auto* image = dynamic_cast<const tcGuiImage*>(o.get())) {
+      EXPECT_FALSE(image->picture().isNull()) << image->file().c_str();
+      used.insert(image->file().toQString());
+    }
+    // Two knob sizes; keys large enough to hit.
+    if (o->kind() == tcGuiObject::kKnob) {
+      EXPECT_TRUE(o->width() == 40 || o->width() == 56) << o->name().c_str();
+    }
+    if (o->kind() == tcGuiObject::kButton && o->name() != "SYS_ABOUT" &&
+        o->name() != "SYS_MINIMIZE" && o->name() != "SYS_EXIT") {
+      EXPECT_GE(o->height(), 28) << o->name().c_str();
+    }
+  }
+  const QStringList files = QDir(skin_dir()).entryList({"*.png"}, QDir::Files);
+  for (const QString& file : files)
+    EXPECT_TRUE(used.count(file)) << file.toStdString() << " unused";
+}
+
+// Values to look at in the renders: mid-range knobs, texts as long as the
+// groups write them, the first item of each list.
+void dress(tcBenchMaster& bench) {
+  int i = 0;
+  for (const auto& o : bench.objects()) {
+    ++i;
+    if (auto* knob = dynamic_cast<tcGuiKnob*>(o.get())) {
+      knob->set_range(0, 100);
+      knob->set_value(20 + (i * 37) % 70);
+    } else if (auto* d = dynamic_cast<tcGuiDisplay*>(o.get())) {
+      if (d->name().toQString().endsWith("_DSPY")) d->set_text(i % 3 ? "-12.5 dB" : "1250.0 mS");
+    } else if (auto* c = dynamic_cast<tcGuiCombo*>(o.get())) {
+      c->set_entries({tcString(i % 2 ? "Post-Limiter" : "-10.0 dB")});
+    } else if (o->kind() == tcGuiObject::kCheckBox || o->kind() == tcGuiObject::kLamp) {
+      o->set_state(i % 2);
+    } else if (o->kind() == tcGuiObject::kButton && o->name().toQString().startsWith("FLOW_")) {
+      o->set_state(i % 4);
+    }
+  }
+  if (auto* d = dynamic_cast<tcGuiDisplay*>(bench.find_object("STAT_ONLINE")))
+    d->set_text("Online");
+  if (auto* d = dynamic_cast<tcGuiDisplay*>(bench.find_object("STAT_DEVICE"))) {
+    d->set_text("Studio 2 - QX770HD");
+  }
+  if (auto* d = dynamic_cast<tcGuiDisplay*>(bench.find_object("STAT_PRESET"))) {
+    d->set_text("12: Rock Loud FM");
+  }
+}
+
+QImage render(tcShotBench* bench, const std::vector<tcGuiObject*>& shown, double scale) {
+  for (const auto& o : bench->objects()) o->show(false);
+  for (tcGuiObject* o : shown) o->show(true);
+  bench->set_scale(static_cast<float>(scale), static_cast<float>(scale));
+  const QSize size(static_cast<int>(1024 * scale + 0.5), static_cast<int>(768 * scale + 0.5));
+  QImage image(size, QImage::Format_RGB32);
+  QPainter painter(&image);
+  bench->paint(painter, QRect(QPoint(0, 0), size));
+  return image;
+}
+
+TEST_F(DefaultSkin, EveryObjectOfEveryPageDraws) {
+  const QString shots = qEnvironmentVariable("QX_SKIN_SHOTS");
+  if (!shots.isEmpty()) dress(*bench_);
+  for (const tcSkinPage& page : pages_) {
+    const std::vector<tcGuiObject*> shown = shown_with(page);
+    std::vector<tcGuiObject*> backdrops;
+    for (tcGuiObject* o : shown) {
+      if (o->kind() == tcGuiObject::kFrame || o->kind() == tcGuiObject::kLabel)
+        backdrops.push_back(o);
+    }
+    const QImage full = render(bench_.get(), shown, 1.0);
+    const QImage bare = render(bench_.get(), backdrops, 1.0);
+    for (tcGuiObject* o : shown) {
+      if (o->kind() == tcGuiObject::kFrame || o->kind() == tcGuiObject::kLabel ||
+          o->kind() == tcGuiObject::kRadioGroup) {
+        continue;
+      }
+      const QRect r = o->area();
+      EXPECT_NE(full.copy(r), bare.copy(r))
+          << page.title << ": " << o->name().c_str() << " draws nothing";
+    }
+    if (shots.isEmpty()) continue;
+    QDir().mkpath(shots);
+    const QString stem = QDir(shots).filePath(QString::fromLatin1(page.title));
+    EXPECT_TRUE(full.save(stem + ".png"));
+    EXPECT_TRUE(full.convertToFormat(QImage::Format_Grayscale8).save(stem + "_grey.png"));
+    EXPECT_TRUE(render(bench_.get(), shown, 1.5).save(stem + "_x1.5.png"));
+  }
+}
+
+}  // namespace
