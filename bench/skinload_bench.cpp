@@ -1,11 +1,17 @@
-// Loading a full front panel: about 600 objects in ten containers, with the
-// images they draw from.
+// Loading a full front panel: a generated panel of about 600 objects in ten
+// containers with the images they draw from, and the console's own default
+// skin as this build made it (bin/fp_skins/default), beside the decoding of its
+// pictures, which any load of it has to do.
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <string>
 
 #include "skin/loader/tcBenchMaster.h"
@@ -68,13 +74,16 @@ std::string panel_xml() {
   return xml;
 }
 
-void BM_SkinLoad(benchmark::State& state) {
+void ensure_app() {
   static int argc = 1;
   static char name[] = "skinload_bench";
   static char* argv[] = {name, nullptr};
   qputenv("QT_QPA_PLATFORM", "offscreen");
   static QGuiApplication app(argc, argv);
+}
 
+void BM_SkinLoad(benchmark::State& state) {
+  ensure_app();
   QTemporaryDir dir;
   save_image(dir.filePath("bkgrnd.png"), 800, 240);
   save_image(dir.filePath("knob.png"), 40, 40 * 64);
@@ -99,4 +108,44 @@ void BM_SkinLoad(benchmark::State& state) {
 
 }  // namespace
 
+// Milliseconds to decode every picture of a skin folder once.
+double decode_ms(const QDir& dir) {
+  QElapsedTimer clock;
+  clock.start();
+  for (const QString& file : dir.entryList({"*.png"}, QDir::Files)) {
+    QImage picture(dir.filePath(file));
+    benchmark::DoNotOptimize(picture.bits());
+  }
+  return clock.nsecsElapsed() / 1e6;
+}
+
+void BM_DefaultSkinLoad(benchmark::State& state) {
+  ensure_app();
+  const QDir dir(QCoreApplication::applicationDirPath() + "/../bin/fp_skins/default");
+  if (!dir.exists("skin.xml")) {
+    state.SkipWithError("the default skin is not built");
+    return;
+  }
+  double baseline = decode_ms(dir);
+  for (int i = 0; i < 4; ++i) baseline = std::min(baseline, decode_ms(dir));
+  const tcString path(QFile::encodeName(dir.absolutePath()).constData());
+  size_t objects = 0;
+  double total_ms = 0;
+  QElapsedTimer clock;
+  for (auto _ : state) {
+    clock.start();
+    tcBenchMaster bench(path);
+    if (bench.load() != 0) state.SkipWithError("the default skin did not load");
+    objects = bench.objects().size();
+    total_ms += clock.nsecsElapsed() / 1e6;
+    benchmark::DoNotOptimize(objects);
+  }
+  state.counters["objects"] = static_cast<double>(objects);
+  state.counters["png_decode_ms"] = baseline;
+  if (state.iterations() > 0 && baseline > 0) {
+    state.counters["ratio_to_png_decode"] = total_ms / state.iterations() / baseline;
+  }
+}
+
 BENCHMARK(BM_SkinLoad)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DefaultSkinLoad)->Unit(benchmark::kMillisecond);

@@ -67,11 +67,19 @@ QImage tcKnobArt::knob(const Size& s) {
 }
 
 QImage tcKnobArt::leds(const Size& s, const QColor& colour) {
-  return tcStrip::make(s.box, s.box, kLedSections, [&s, &colour](QPainter& p, int led) {
+  // Drawn as coverage, then coloured: one colour at many strengths keeps the
+  // strip within a colour table.
+  QImage strip = tcStrip::make(s.box, s.box, kLedSections, [&s](QPainter& p, int led) {
     if (led < kFirstLed) return;
-    QColor glow = colour;
-    glow.setAlpha(70);
-    segment(p, s, led, QPen(glow, s.ring_width + 2.5, Qt::SolidLine, Qt::RoundCap));
-    segment(p, s, led, QPen(colour, s.ring_width, Qt::SolidLine, Qt::RoundCap));
+    segment(p, s, led,
+            QPen(QColor(255, 255, 255, 70), s.ring_width + 2.5, Qt::SolidLine, Qt::RoundCap));
+    segment(p, s, led, QPen(Qt::white, s.ring_width, Qt::SolidLine, Qt::RoundCap));
   });
+  for (int y = 0; y < strip.height(); ++y) {
+    QRgb* line = reinterpret_cast<QRgb*>(strip.scanLine(y));
+    for (int x = 0; x < strip.width(); ++x) {
+      line[x] = qRgba(colour.red(), colour.green(), colour.blue(), qAlpha(line[x]));
+    }
+  }
+  return strip;
 }

@@ -7,7 +7,7 @@
 
 class tcKnobArt {
  public:
-  static constexpr int kPositions = 65;
+  static constexpr int kPositions = 33;
   // Sections 0 and 1 stay empty: the ring's LEDs are numbered 2 to 22.
   static constexpr int kLedSections = 23;
   static constexpr int kFirstLed = 2;

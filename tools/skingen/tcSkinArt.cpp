@@ -1,5 +1,10 @@
 #include "tools/skingen/tcSkinArt.h"
 
+#include <QHash>
+#include <QVector>
+#include <algorithm>
+#include <cstdlib>
+
 #include "tools/skingen/tcFixtureArt.h"
 #include "tools/skingen/tcKeyArt.h"
 #include "tools/skingen/tcKnobArt.h"
@@ -109,10 +114,56 @@ std::vector<tcSkinArt::Picture> tcSkinArt::all() {
   return out;
 }
 
+QImage tcSkinArt::compact(const QImage& image) {
+  const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+  const auto canonical = [](QRgb c) { return qAlpha(c) == 0 ? 0u : c; };
+  QHash<QRgb, int> counts;
+  for (int y = 0; y < argb.height(); ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+    for (int x = 0; x < argb.width(); ++x) ++counts[canonical(line[x])];
+  }
+  // The most used colours first; a rarer colour within kTolerance of one
+  // already in the table takes that one (anti-aliased edges, mostly).
+  QVector<QRgb> colours = QVector<QRgb>::fromList(counts.keys());
+  std::sort(colours.begin(), colours.end(), [&counts](QRgb a, QRgb b) {
+    return counts[a] != counts[b] ? counts[a] > counts[b] : a < b;
+  });
+  constexpr int kTolerance = 6;
+  const auto close = [](QRgb a, QRgb b) {
+    return std::abs(qRed(a) - qRed(b)) <= kTolerance &&
+           std::abs(qGreen(a) - qGreen(b)) <= kTolerance &&
+           std::abs(qBlue(a) - qBlue(b)) <= kTolerance &&
+           std::abs(qAlpha(a) - qAlpha(b)) <= kTolerance;
+  };
+  QVector<QRgb> table;
+  QHash<QRgb, int> index;
+  for (QRgb c : colours) {
+    int slot = -1;
+    for (int i = 0; i < table.size() && slot < 0; ++i) {
+      if (close(c, table[i])) slot = i;
+    }
+    if (slot < 0) {
+      if (table.size() == 256) return image;
+      slot = table.size();
+      table.append(c);
+    }
+    index.insert(c, slot);
+  }
+  QImage indexed(argb.size(), QImage::Format_Indexed8);
+  indexed.setColorTable(table);
+  for (int y = 0; y < argb.height(); ++y) {
+    const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+    uchar* out = indexed.scanLine(y);
+    for (int x = 0; x < argb.width(); ++x)
+      out[x] = static_cast<uchar>(index.value(canonical(line[x])));
+  }
+  return indexed;
+}
+
 int tcSkinArt::write_all(const QDir& dir, QString* error) {
   for (const Picture& picture : all()) {
     const QString path = dir.filePath(picture.file);
-    if (!picture.image.save(path, "PNG")) {
+    if (!compact(picture.image).save(path, "PNG")) {
       *error = QString("cannot write \"%1\"").arg(path);
       return -1;
     }

@@ -17,4 +17,8 @@ class tcSkinArt {
   static std::vector<Picture> all();
   // Saves all() into dir; 0, or -1 with *error naming the file that failed.
   static int write_all(const QDir& dir, QString* error);
+  // The picture with a colour table when its colours fit one, colours that
+  // differ by a few levels in each channel merged: the panel then decodes a
+  // quarter of the bytes at load. Pictures with more colours stay as they are.
+  static QImage compact(const QImage& image);
 };

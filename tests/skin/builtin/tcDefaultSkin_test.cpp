@@ -188,6 +188,8 @@ TEST_F(DefaultSkin, DrawsEveryImageItShipsAndKeepsTheStyleRules) {
   for (const auto& o : bench_->objects()) {
     if (const auto* image = dynamic_cast<const tcGuiImage*>(o.get())) {
       EXPECT_FALSE(image->picture().isNull()) << image->file().c_str();
+      // Sections stacked top to bottom, as many as the skin says.
+      EXPECT_EQ(image->picture().height() % image->sections(), 0) << image->file().c_str();
       used.insert(image->file().toQString());
     }
     // Two knob sizes; keys large enough to hit.
