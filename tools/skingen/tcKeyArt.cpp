@@ -128,24 +128,22 @@ QImage tcKeyArt::button(int w, int h, tcAccent accent, bool light, Icon icon) {
   });
 }
 
-QImage tcKeyArt::toggle(int w, int h, tcAccent accent) {
-  return tcStrip::make(w, h, 6, [=](QPainter& p, int section) {
+QImage tcKeyArt::on_off(int w, int h, tcAccent accent, const std::vector<Press>& presses) {
+  const int n = static_cast<int>(presses.size());
+  return tcStrip::make(w, h, 2 * n, [=](QPainter& p, int section) {
     Look look;
     look.accent = accent;
-    look.lit = section >= 3;
+    look.lit = section >= n;
     look.light = look.lit ? kLightOn : kLightOff;
-    look.press = static_cast<Press>(section % 3);
+    look.press = presses[static_cast<size_t>(section % n)];
     draw(p, QRectF(0, 0, w, h), look);
   });
 }
 
+QImage tcKeyArt::toggle(int w, int h, tcAccent accent) {
+  return on_off(w, h, accent, {kRest, kHover, kDown});
+}
+
 QImage tcKeyArt::segment(int w, int h, tcAccent accent) {
-  return tcStrip::make(w, h, 4, [=](QPainter& p, int section) {
-    Look look;
-    look.accent = accent;
-    look.lit = section >= 2;
-    look.light = look.lit ? kLightOn : kLightOff;
-    look.press = section % 2 ? kHover : kRest;
-    draw(p, QRectF(0, 0, w, h), look);
-  });
+  return on_off(w, h, accent, {kRest, kHover});
 }

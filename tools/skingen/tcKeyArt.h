@@ -5,6 +5,7 @@
 // when it is off, so the states read without colour too.
 #include <QImage>
 #include <QRectF>
+#include <vector>
 
 #include "tools/skingen/tcSkinPalette.h"
 
@@ -36,4 +37,8 @@ class tcKeyArt {
   static QImage toggle(int w, int h, tcAccent accent);
   // Four sections of a radio item: off, off hovered, on, on hovered.
   static QImage segment(int w, int h, tcAccent accent);
+
+ private:
+  // Off through the presses, then on through them again.
+  static QImage on_off(int w, int h, tcAccent accent, const std::vector<Press>& presses);
 };

@@ -8,12 +8,14 @@
 #include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <map>
 #include <memory>
 #include <set>
 #include <string>
 
 #include "skin/loader/tcBenchMaster.h"
+#include "skin/objects/tcGQGuiWidget.h"
 #include "skin/objects/tcGuiCombo.h"
 #include "skin/objects/tcGuiDisplay.h"
 #include "skin/objects/tcGuiImage.h"
@@ -46,6 +48,34 @@ class tcShotBench : public tcBenchMaster {
   }
 };
 
+// The objects of an object group are named with its prefix.
+std::vector<tcGuiObject*> members(const tcBenchMaster& bench, const std::string& group) {
+  std::vector<tcGuiObject*> found;
+  for (const auto& o : bench.objects()) {
+    if (o->name().toQString().startsWith(QString::fromStdString(group + "::"))) {
+      found.push_back(o.get());
+    }
+  }
+  return found;
+}
+
+// What a page shows: the Main objects, then the page's own.
+std::vector<tcGuiObject*> shown_with(const tcBenchMaster& bench,
+                                     const std::vector<tcSkinPage>& pages, const tcSkinPage& page) {
+  std::vector<tcGuiObject*> shown;
+  for (const tcSkinPage* p : {&pages.front(), &page}) {
+    for (const tcSkinName& n : p->names) {
+      if (n.kind == kObjectGroup) {
+        for (tcGuiObject* o : members(bench, n.name)) shown.push_back(o);
+      } else if (tcGuiObject* o = bench.find_object(n.name.c_str())) {
+        shown.push_back(o);
+      }
+    }
+    if (p == &page) break;
+  }
+  return shown;
+}
+
 class DefaultSkin : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -54,32 +84,11 @@ class DefaultSkin : public ::testing::Test {
   }
 
   tcGuiObject* find(const std::string& name) const { return bench_->find_object(name.c_str()); }
-
-  // The objects of an object group are named with its prefix.
   std::vector<tcGuiObject*> members(const std::string& group) const {
-    std::vector<tcGuiObject*> found;
-    for (const auto& o : bench_->objects()) {
-      if (o->name().toQString().startsWith(QString::fromStdString(group + "::"))) {
-        found.push_back(o.get());
-      }
-    }
-    return found;
+    return ::members(*bench_, group);
   }
-
-  // What a page shows: its own objects, and the Main objects around it.
   std::vector<tcGuiObject*> shown_with(const tcSkinPage& page) const {
-    std::vector<tcGuiObject*> shown;
-    for (const tcSkinPage* p : {&pages_.front(), &page}) {
-      for (const tcSkinName& n : p->names) {
-        if (n.kind == kObjectGroup) {
-          for (tcGuiObject* o : members(n.name)) shown.push_back(o);
-        } else if (tcGuiObject* o = find(n.name)) {
-          shown.push_back(o);
-        }
-      }
-      if (p == &page) break;
-    }
-    return shown;
+    return ::shown_with(*bench_, pages_, page);
   }
 
   const std::vector<tcSkinPage> pages_ = tcDefaultSkin::pages();
@@ -126,6 +135,11 @@ TEST_F(DefaultSkin, DefinesEveryNameOfEveryGroupWithItsKind) {
   }
 }
 
+// Frames and labels: a page's panels, titles and captions.
+bool backdrop(const tcGuiObject* o) {
+  return o->kind() == tcGuiObject::kFrame || o->kind() == tcGuiObject::kLabel;
+}
+
 // Where an object draws: its rectangle and its text. A radio group draws
 // nothing itself, its items do; a page's free-drawing frame is its backdrop.
 std::vector<std::pair<std::string, QRect>> footprints(const std::vector<tcGuiObject*>& objects) {
@@ -133,7 +147,7 @@ std::vector<std::pair<std::string, QRect>> footprints(const std::vector<tcGuiObj
   for (const tcGuiObject* o : objects) {
     const std::string name = o->name().toQString().toStdString();
     if (o->kind() == tcGuiObject::kRadioGroup) continue;
-    if (o->kind() == tcGuiObject::kFrame || o->kind() == tcGuiObject::kLabel) {
+    if (backdrop(o)) {
       // Backdrops: only their titles and captions must keep clear of the controls.
       const QPoint origin = o->attached() ? QPoint() : QPoint(o->x(), o->y());
       for (const tcGuiLabel* l : o->labels()) {
@@ -235,34 +249,31 @@ void dress(tcBenchMaster& bench) {
   }
 }
 
-QImage render(tcShotBench* bench, const std::vector<tcGuiObject*>& shown, double scale) {
-  for (const auto& o : bench->objects()) o->show(false);
-  for (tcGuiObject* o : shown) o->show(true);
+// A page as the host widget shows it: a bench of its own, loaded, with the
+// page's objects shown (or only their backdrops).
+QImage render(const std::vector<tcSkinPage>& pages, const tcSkinPage& page, double scale,
+              bool backdrops_only, bool dressed) {
+  auto bench = std::make_unique<tcShotBench>();
+  if (bench->load() != 0) return QImage();
+  if (dressed) dress(*bench);
+  for (tcGuiObject* o : shown_with(*bench, pages, page)) {
+    if (!backdrops_only || backdrop(o)) o->show(true);
+  }
   bench->set_scale(static_cast<float>(scale), static_cast<float>(scale));
-  const QSize size(static_cast<int>(1024 * scale + 0.5), static_cast<int>(768 * scale + 0.5));
-  QImage image(size, QImage::Format_RGB32);
-  QPainter painter(&image);
-  bench->paint(painter, QRect(QPoint(0, 0), size));
-  return image;
+  tcGQGuiWidget host;
+  host.set_bench(std::move(bench));
+  host.resize(static_cast<int>(1024 * scale + 0.5), static_cast<int>(768 * scale + 0.5));
+  return host.grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 TEST_F(DefaultSkin, EveryObjectOfEveryPageDraws) {
   const QString shots = qEnvironmentVariable("QX_SKIN_SHOTS");
-  if (!shots.isEmpty()) dress(*bench_);
   for (const tcSkinPage& page : pages_) {
-    const std::vector<tcGuiObject*> shown = shown_with(page);
-    std::vector<tcGuiObject*> backdrops;
-    for (tcGuiObject* o : shown) {
-      if (o->kind() == tcGuiObject::kFrame || o->kind() == tcGuiObject::kLabel)
-        backdrops.push_back(o);
-    }
-    const QImage full = render(bench_.get(), shown, 1.0);
-    const QImage bare = render(bench_.get(), backdrops, 1.0);
-    for (tcGuiObject* o : shown) {
-      if (o->kind() == tcGuiObject::kFrame || o->kind() == tcGuiObject::kLabel ||
-          o->kind() == tcGuiObject::kRadioGroup) {
-        continue;
-      }
+    const QImage full = render(pages_, page, 1.0, false, false);
+    const QImage bare = render(pages_, page, 1.0, true, false);
+    ASSERT_EQ(full.size(), QSize(1024, 768));
+    for (tcGuiObject* o : shown_with(page)) {
+      if (backdrop(o) || o->kind() == tcGuiObject::kRadioGroup) continue;
       const QRect r = o->area();
       EXPECT_NE(full.copy(r), bare.copy(r))
           << page.title << ": " << o->name().c_str() << " draws nothing";
@@ -270,9 +281,10 @@ TEST_F(DefaultSkin, EveryObjectOfEveryPageDraws) {
     if (shots.isEmpty()) continue;
     QDir().mkpath(shots);
     const QString stem = QDir(shots).filePath(QString::fromLatin1(page.title));
-    EXPECT_TRUE(full.save(stem + ".png"));
-    EXPECT_TRUE(full.convertToFormat(QImage::Format_Grayscale8).save(stem + "_grey.png"));
-    EXPECT_TRUE(render(bench_.get(), shown, 1.5).save(stem + "_x1.5.png"));
+    const QImage dressed = render(pages_, page, 1.0, false, true);
+    EXPECT_TRUE(dressed.save(stem + ".png"));
+    EXPECT_TRUE(dressed.convertToFormat(QImage::Format_Grayscale8).save(stem + "_grey.png"));
+    EXPECT_TRUE(render(pages_, page, 1.5, false, true).save(stem + "_x1.5.png"));
   }
 }
 
