@@ -38,14 +38,11 @@ QColor unlit(const QColor& c) {
 }  // namespace
 
 QImage tcFixtureArt::background() {
+  // Two flat colours: the panel loads its largest picture as one bit a pixel.
   QImage image(kWidth, kHeight, QImage::Format_RGB32);
+  image.fill(tcSkinPalette::kFace);
   QPainter p(&image);
-  QLinearGradient face(0, kDragBand, 0, kHeight);
-  face.setColorAt(0.0, tcSkinPalette::kFaceTop);
-  face.setColorAt(1.0, tcSkinPalette::kFaceBottom);
-  p.fillRect(image.rect(), face);
   p.fillRect(QRect(0, 0, kWidth, kDragBand), tcSkinPalette::kTitleBand);
-  p.fillRect(QRect(0, kDragBand, kWidth, 1), tcSkinPalette::kBorder);
   return image;
 }
 

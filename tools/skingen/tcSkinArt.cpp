@@ -149,13 +149,14 @@ QImage tcSkinArt::compact(const QImage& image) {
     }
     index.insert(c, slot);
   }
-  QImage indexed(argb.size(), QImage::Format_Indexed8);
+  // Two colours go one bit a pixel.
+  QImage indexed(argb.size(), table.size() <= 2 ? QImage::Format_Mono : QImage::Format_Indexed8);
   indexed.setColorTable(table);
   for (int y = 0; y < argb.height(); ++y) {
     const QRgb* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-    uchar* out = indexed.scanLine(y);
-    for (int x = 0; x < argb.width(); ++x)
-      out[x] = static_cast<uchar>(index.value(canonical(line[x])));
+    for (int x = 0; x < argb.width(); ++x) {
+      indexed.setPixel(x, y, static_cast<uint>(index.value(canonical(line[x]))));
+    }
   }
   return indexed;
 }

@@ -1,7 +1,6 @@
 #include "tools/skingen/tcSkinPalette.h"
 
-const QColor tcSkinPalette::kFaceTop(0x1c, 0x20, 0x26);
-const QColor tcSkinPalette::kFaceBottom(0x16, 0x19, 0x1d);
+const QColor tcSkinPalette::kFace(0x19, 0x1c, 0x21);
 const QColor tcSkinPalette::kTitleBand(0x12, 0x14, 0x18);
 const QColor tcSkinPalette::kPanel(0x22, 0x26, 0x2d);
 const QColor tcSkinPalette::kBorder(0x30, 0x36, 0x3f);

@@ -8,9 +8,8 @@ enum class tcAccent { kCyan, kGreen, kAmber, kRed, kViolet, kGrey, kOnline };
 
 class tcSkinPalette {
  public:
-  static const QColor kFaceTop;     // background, top of the fall
-  static const QColor kFaceBottom;  // background, bottom of the fall
-  static const QColor kTitleBand;   // the window's drag band
+  static const QColor kFace;       // the background
+  static const QColor kTitleBand;  // the window's drag band
   static const QColor kPanel;
   static const QColor kBorder;
   static const QColor kField;  // inset fields: displays, lists, grooves

@@ -104,6 +104,10 @@ TEST_F(DefaultSkin, LoadsWithoutAnErrorOrWarning) {
   const auto* background = dynamic_cast<const tcGuiImage*>(find("BKGRND"));
   ASSERT_NE(background, nullptr);
   EXPECT_EQ(background->picture().size(), QSize(1024, 768));
+  // The picture and the colours the skin names for it agree.
+  const QImage face = background->picture().convertToFormat(QImage::Format_ARGB32);
+  EXPECT_EQ(face.pixel(512, 10), *bench_->find_colour("DRAG_BAND"));
+  EXPECT_EQ(face.pixel(512, 400), *bench_->find_colour("FACE"));
 }
 
 TEST_F(DefaultSkin, DefinesEveryNameOfEveryGroupWithItsKind) {
