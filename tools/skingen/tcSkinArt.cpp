@@ -24,7 +24,7 @@ struct Variant {
 };
 const Variant kChecks[] = {
     {tcAccent::kCyan, 128},   {tcAccent::kCyan, 160},   {tcAccent::kGreen, 96},
-    {tcAccent::kGrey, 152},   {tcAccent::kGrey, 160},   {tcAccent::kRed, 64},
+    {tcAccent::kGrey, 128},   {tcAccent::kGrey, 160},   {tcAccent::kRed, 64},
     {tcAccent::kRed, 128},    {tcAccent::kRed, 160},    {tcAccent::kRed, 184},
     {tcAccent::kViolet, 112}, {tcAccent::kViolet, 144},
 };

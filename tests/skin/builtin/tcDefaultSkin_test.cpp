@@ -18,6 +18,7 @@
 #include "skin/objects/tcGQGuiWidget.h"
 #include "skin/objects/tcGuiCombo.h"
 #include "skin/objects/tcGuiDisplay.h"
+#include "skin/objects/tcGuiFrame.h"
 #include "skin/objects/tcGuiImage.h"
 #include "skin/objects/tcGuiKnob.h"
 #include "skin/objects/tcGuiLabel.h"
@@ -196,6 +197,39 @@ TEST_F(DefaultSkin, NoTwoObjectsOfAPageOverlapNorLeaveTheirArea) {
       for (size_t j = 0; j < i; ++j) {
         EXPECT_FALSE(all[i].second.intersects(all[j].second))
             << pages_[p].title << ": " << all[i].first << " overlaps " << all[j].first;
+      }
+    }
+  }
+}
+
+// The panels of a page: labels carrying a rounded frame, on the page's
+// free-drawing frame or in one of its object groups.
+std::vector<std::pair<std::string, QRect>> panels(const std::vector<tcGuiObject*>& shown) {
+  std::vector<std::pair<std::string, QRect>> out;
+  const auto add = [&out](const tcGuiObject* label, const QPoint& origin) {
+    const auto* edge = label->frame();
+    if (edge && edge->radius() > 0) {
+      out.push_back({label->name().toQString().toStdString(), label->area().translated(origin)});
+    }
+  };
+  for (const tcGuiObject* o : shown) {
+    if (o->kind() == tcGuiObject::kFrame) {
+      for (const tcGuiLabel* l : o->labels()) add(l, QPoint(o->x(), o->y()));
+    } else if (o->kind() == tcGuiObject::kLabel && !o->attached()) {
+      add(o, QPoint());
+    }
+  }
+  return out;
+}
+
+TEST_F(DefaultSkin, PanelsKeepTheirDistance) {
+  for (const tcSkinPage& page : pages_) {
+    const auto all = panels(shown_with(page));
+    for (size_t i = 0; i < all.size(); ++i) {
+      EXPECT_TRUE(QRect(16, 16, 992, 736).contains(all[i].second)) << all[i].first;
+      for (size_t j = 0; j < i; ++j) {
+        EXPECT_FALSE(all[i].second.adjusted(-15, -15, 15, 15).intersects(all[j].second))
+            << page.title << ": " << all[i].first << " is within 16 pixels of " << all[j].first;
       }
     }
   }
