@@ -1,0 +1,177 @@
+#include "presets/dialogs/tcPresetPrint.h"
+
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <cstdarg>
+#include <cstdio>
+
+#include "params/GLOBALS.h"
+#include "params/SETTINGS.h"
+#include "params/tcPresetHeader.h"
+#include "presets/dialogs/tcPresetDiff.h"
+
+namespace {
+
+constexpr int kPointSize = 8;
+// Columns of the fields after tabs, in characters.
+constexpr int kTabStops[] = {28, 44, 60};
+
+QString printf_line(const char* format, ...) __attribute__((format(printf, 1, 2)));
+QString printf_line(const char* format, ...) {
+  char buffer[512];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
+  return QString::fromLatin1(buffer);
+}
+
+// Minimum, maximum, default and value of a parameter as the engineering lines
+// show them (before their cut to ten characters), and its type letter.
+struct Fields {
+  char type;
+  char min[32], max[32], def[32], value[32];
+};
+
+Fields fields_of(const tcParamStore& store, uint16_t id) {
+  Fields f{};
+  switch (store.type(id)) {
+    case MAP_TYPE::kFloat:
+      f.type = 'F';
+      std::snprintf(f.min, sizeof f.min, "%10.2f", store.float_min(id));
+      std::snprintf(f.max, sizeof f.max, "%10.2f", store.float_max(id));
+      std::snprintf(f.def, sizeof f.def, "%10.2f", store.float_default(id));
+      std::snprintf(f.value, sizeof f.value, "%10.2f", store.eng(id));
+      break;
+    case MAP_TYPE::kInt:
+      f.type = 'I';
+      // Unsigned: the 32-bit codes and ranges would print negative as "%d".
+      std::snprintf(f.min, sizeof f.min, "%10u", store.int_min(id));
+      std::snprintf(f.max, sizeof f.max, "%10u", store.int_max(id));
+      std::snprintf(f.def, sizeof f.def, "%10u", store.int_default(id));
+      std::snprintf(f.value, sizeof f.value, "%10u", store.int_value(id));
+      break;
+    default:
+      f.type = 'B';
+      std::snprintf(f.min, sizeof f.min, "--");
+      std::snprintf(f.max, sizeof f.max, "--");
+      std::snprintf(f.def, sizeof f.def, "%s", store.int_default(id) ? "True" : "False");
+      std::snprintf(f.value, sizeof f.value, "%s", store.bool_value(id) ? "True" : "False");
+      break;
+  }
+  return f;
+}
+
+QFont print_font() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPointSize(kPointSize);
+  return font;
+}
+
+}  // namespace
+
+tcPrintSection tcPresetPrint::preset(const tcPresetHeader& header, const SETTINGS& set,
+                                     const GLOBALS& globals, bool guru) {
+  tcPrintSection section;
+  section.title = header.name_text().toQString();
+  section.heading = QStringLiteral("Morvallion QX770HD Pro");
+  int number = 1;
+  if (guru) {
+    const tcParamTable& table = globals.table();
+    for (int i = 0; i < table.count(); ++i) {
+      const uint16_t id = table.rows()[i].id;
+      const Fields f = fields_of(globals, id);
+      section.lines << tcPrintLine{printf_line(
+          "G: %-3d (%04x)-%c: [%10.10s, %10.10s, %10.10s: %10.10s] %-10s %s", number++, id, f.type,
+          f.min, f.max, f.def, f.value, globals.format(id).c_str(), globals.name(id).c_str())};
+    }
+    number = 1;
+  }
+  const tcParamTable& table = set.table();
+  for (int i = 0; i < table.count(); ++i) {
+    const tcParamRow& row = table.rows()[i];
+    if (!guru) {
+      if (row.secret) continue;
+      section.lines << tcPrintLine{
+          printf_line("%-3d:   %-25s    %8s", number++, row.name, set.format(row.id).c_str())};
+      continue;
+    }
+    const Fields f = fields_of(set, row.id);
+    section.lines << tcPrintLine{printf_line(
+        "p: %-3d (%04x)-%c: [%10.10s, %10.10s, %10.10s: %10.10s] %-10s fs: %-1s%-1s %s", number++,
+        row.id, f.type, f.min, f.max, f.def, f.value, set.format(row.id).c_str(),
+        row.follow_io ? "T" : "f", row.secret ? "T" : "f", row.name)};
+  }
+  return section;
+}
+
+tcPrintSection tcPresetPrint::diff(const QVector<tcPresetDiffRow>& rows) {
+  tcPrintSection section;
+  section.title = QStringLiteral("Differences");
+  section.heading = QStringLiteral("Morvallion QX770HD");
+  for (const tcPresetDiffRow& row : rows)
+    section.lines << tcPrintLine{tcPresetDiff::line(row), row.differs};
+  return section;
+}
+
+void tcPresetPrint::render(QPrinter& printer, const QVector<tcPrintSection>& sections) {
+  QPainter painter(&printer);
+  const QFont font = print_font();
+  QFont heading_font = font;
+  heading_font.setPointSize(kPointSize + 3);
+  heading_font.setBold(true);
+  painter.setFont(font);
+  const QFontMetricsF metrics(font, &printer);
+  const QFontMetricsF heading_metrics(heading_font, &printer);
+  const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+  const QRectF area(0, 0, page.width(), page.height());
+  const qreal line_height = metrics.lineSpacing();
+  const qreal char_width = metrics.horizontalAdvance(QLatin1Char('0'));
+  QTextOption option(Qt::AlignLeft | Qt::AlignTop);
+  option.setWrapMode(QTextOption::NoWrap);
+  QList<QTextOption::Tab> tabs;
+  for (const int stop : kTabStops)
+    tabs << QTextOption::Tab(stop * char_width, QTextOption::LeftTab);
+  option.setTabs(tabs);
+  const qreal top = heading_metrics.lineSpacing() + line_height;
+
+  bool first_page = true;
+  for (const tcPrintSection& section : sections) {
+    int at = 0;
+    int page_number = 1;
+    do {
+      if (!first_page) printer.newPage();
+      first_page = false;
+      painter.setPen(Qt::black);
+      painter.setFont(heading_font);
+      const QRectF heading(area.left(), area.top(), area.width(), heading_metrics.lineSpacing());
+      painter.drawText(heading, Qt::AlignLeft | Qt::AlignVCenter, section.title);
+      painter.drawText(heading, Qt::AlignRight | Qt::AlignVCenter, section.heading);
+      painter.drawLine(QPointF(area.left(), heading.bottom() + line_height / 3),
+                       QPointF(area.right(), heading.bottom() + line_height / 3));
+      painter.setFont(font);
+      // One line at the foot for the page number.
+      qreal y = area.top() + top;
+      const qreal bottom = area.bottom() - 2 * line_height;
+      for (; at < section.lines.size() && y + line_height <= bottom; ++at, y += line_height) {
+        const tcPrintLine& line = section.lines[at];
+        painter.setPen(line.marked ? Qt::red : Qt::black);
+        painter.drawText(QRectF(area.left(), y, area.width(), line_height), line.text, option);
+      }
+      painter.setPen(Qt::black);
+      painter.drawText(QRectF(area.left(), area.bottom() - line_height, area.width(), line_height),
+                       Qt::AlignHCenter, QStringLiteral("Page %1").arg(page_number++));
+    } while (at < section.lines.size());
+  }
+}
+
+bool tcPresetPrint::print(QWidget* parent, const QVector<tcPrintSection>& sections) {
+  QPrinter printer(QPrinter::HighResolution);
+  QPrintDialog dialog(&printer, parent);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  render(printer, sections);
+  return true;
+}
