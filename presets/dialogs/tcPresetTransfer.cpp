@@ -13,23 +13,39 @@ QString slot_line(int slot, const QString& name) {
   return QStringLiteral("%1  %2").arg(slot + 1, 3, 10, QLatin1Char('0')).arg(name);
 }
 
-// The transfer window for runs of more than one preset.
-std::unique_ptr<tcGrabPushProgress> progress_for(int count, QWidget* parent) {
-  return count > 1 ? std::make_unique<tcGrabPushProgress>(parent) : nullptr;
-}
+// The transfer window for runs of more than one preset; when it goes, the
+// window it covered is the active one again.
+class Progress {
+ public:
+  Progress(int count, QWidget* parent) : parent_(parent) {
+    if (count > 1) window_ = std::make_unique<tcGrabPushProgress>(parent);
+  }
+  ~Progress() {
+    if (!window_) return;
+    window_.reset();
+    if (parent_) parent_->window()->activateWindow();
+  }
+  void set(int done, int total, const QString& text) {
+    if (window_) window_->set_progress(done, total, text);
+  }
+
+ private:
+  QWidget* parent_;
+  std::unique_ptr<tcGrabPushProgress> window_;
+};
 
 }  // namespace
 
 int tcPresetTransfer::fetch(const QVector<int>& picked, tcPresetClips* out) {
   out->clear();
   tcApStores& stores = *context_.stores;
-  auto progress = progress_for(picked.size(), parent_);
+  Progress progress(picked.size(), parent_);
   tcPresetClips clips;
   for (int n = 0; n < picked.size(); ++n) {
     const int slot = picked[n];
     tcPresetClip clip;
     stores.directory().get(slot, clip.header);
-    if (progress) progress->set_progress(n, picked.size(), slot_line(slot, clip.name()));
+    progress.set(n, picked.size(), slot_line(slot, clip.name()));
     tcApIface* link = context_.current_link();
     if (!link ||
         stores.fetch().grab_preset(*link, static_cast<uint8_t>(slot), stores.grab_set()) != 0) {
@@ -61,12 +77,12 @@ int tcPresetTransfer::push_one(int slot, const SETTINGS& set, const tcPresetHead
 
 int tcPresetTransfer::push(const tcPresetClips& clips, int first) {
   const int count = static_cast<int>(clips.size());
-  auto progress = progress_for(count, parent_);
+  Progress progress(count, parent_);
   for (int n = 0; n < count; ++n) {
     const tcPresetClip& clip = clips[n];
-    if (progress) progress->set_progress(n, count, slot_line(first + n, clip.name()));
+    progress.set(n, count, slot_line(first + n, clip.name()));
     if (push_one(first + n, *clip.set, clip.header) != 0) return -1;
   }
-  if (progress) progress->set_progress(count, count, QString());
+  progress.set(count, count, QString());
   return 0;
 }
