@@ -5,12 +5,17 @@
 // changes marked for sending go out as the main window sends them.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <thread>
@@ -24,6 +29,16 @@
 #include "tools/simulator/tcSimState.h"
 #include "tools/simulator/tcSimStateFile.h"
 
+// Readable QStrings in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+  *out << '{';
+  for (const QString& text : list) PrintTo(text, out), *out << ' ';
+  *out << '}';
+}
+
 inline bool wait_for(const std::function<bool()>& done, int timeout_ms = 8000) {
   QElapsedTimer timer;
   timer.start();
@@ -33,6 +48,27 @@ inline bool wait_for(const std::function<bool()>& done, int timeout_ms = 8000) {
     QThread::msleep(2);
   }
   return true;
+}
+
+// Answers the next `count` message boxes, one after the other, with `button`;
+// each box's title and text go to `log` as "title|text".
+inline void answer_boxes(int count, QStringList* log,
+                         QMessageBox::StandardButton button = QMessageBox::Ok) {
+  auto* timer = new QTimer;
+  auto answered = std::make_shared<int>(0);
+  auto last = std::make_shared<QPointer<QMessageBox>>();
+  QObject::connect(timer, &QTimer::timeout, [=] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || box == *last) return;
+    *last = box;
+    if (log) *log << box->windowTitle() + QLatin1Char('|') + box->text();
+    if (++*answered == count) {
+      timer->stop();
+      timer->deleteLater();
+    }
+    box->button(button)->click();
+  });
+  timer->start(5);
 }
 
 class tcPresetDialogWorld : public ::testing::Test {
