@@ -1,12 +1,15 @@
 #include "presets/dialogs/tcPresetPrint.h"
 
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <iterator>
 
 #include "params/GLOBALS.h"
 #include "params/SETTINGS.h"
@@ -65,9 +68,15 @@ Fields fields_of(const tcParamStore& store, uint16_t id) {
   return f;
 }
 
+// The lines line up by character: a fixed-pitch face, whichever the system has.
 QFont print_font() {
-  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  font.setPointSize(kPointSize);
+  QFont font(QStringLiteral("Courier New"), kPointSize);
+  font.setStyleHint(QFont::TypeWriter);
+  font.setFixedPitch(true);
+  if (!QFontInfo(font).fixedPitch()) {
+    font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(kPointSize);
+  }
   return font;
 }
 
@@ -130,12 +139,6 @@ void tcPresetPrint::render(QPrinter& printer, const QVector<tcPrintSection>& sec
   const QRectF area(0, 0, page.width(), page.height());
   const qreal line_height = metrics.lineSpacing();
   const qreal char_width = metrics.horizontalAdvance(QLatin1Char('0'));
-  QTextOption option(Qt::AlignLeft | Qt::AlignTop);
-  option.setWrapMode(QTextOption::NoWrap);
-  QList<QTextOption::Tab> tabs;
-  for (const int stop : kTabStops)
-    tabs << QTextOption::Tab(stop * char_width, QTextOption::LeftTab);
-  option.setTabs(tabs);
   const qreal top = heading_metrics.lineSpacing() + line_height;
 
   bool first_page = true;
@@ -159,7 +162,18 @@ void tcPresetPrint::render(QPrinter& printer, const QVector<tcPrintSection>& sec
       for (; at < section.lines.size() && y + line_height <= bottom; ++at, y += line_height) {
         const tcPrintLine& line = section.lines[at];
         painter.setPen(line.marked ? Qt::red : Qt::black);
-        painter.drawText(QRectF(area.left(), y, area.width(), line_height), line.text, option);
+        // Each field after a tab starts at its column, or a blank after the one before.
+        qreal x = area.left();
+        const QStringList fields = line.text.split(QLatin1Char('\t'));
+        for (int f = 0; f < fields.size(); ++f) {
+          if (f > 0) {
+            const qreal stop =
+                area.left() + kTabStops[std::min<int>(f, std::size(kTabStops)) - 1] * char_width;
+            x = std::max(stop, x + char_width);
+          }
+          painter.drawText(QPointF(x, y + metrics.ascent()), fields[f]);
+          x += metrics.horizontalAdvance(fields[f]);
+        }
       }
       painter.setPen(Qt::black);
       painter.drawText(QRectF(area.left(), area.bottom() - line_height, area.width(), line_height),
