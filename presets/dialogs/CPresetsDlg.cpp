@@ -29,7 +29,9 @@ QWidget* captioned(tcPDlgListBox* box, QWidget* parent) {
   auto* holder = new QWidget(parent);
   auto* layout = new QVBoxLayout(holder);
   layout->setContentsMargins(0, 0, 0, 0);
-  layout->addWidget(new QLabel(box->caption(), holder));
+  auto* caption = new QLabel(box->caption(), holder);
+  caption->setWordWrap(true);  // a long caption does not widen its side
+  layout->addWidget(caption);
   box->setParent(holder);
   layout->addWidget(box);
   return holder;
@@ -59,8 +61,9 @@ CPresetsDlg::CPresetsDlg(const tcPresetContext& context, QWidget* parent)
   auto* splitter = new QSplitter(Qt::Horizontal, this);
   splitter->addWidget(captioned(arc_, splitter));
   splitter->addWidget(library);
-  splitter->setStretchFactor(0, 3);
-  splitter->setStretchFactor(1, 2);
+  splitter->setStretchFactor(0, 1);
+  splitter->setStretchFactor(1, 1);
+  splitter->setSizes({500, 400});
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

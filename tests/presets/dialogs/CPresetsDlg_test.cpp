@@ -32,7 +32,10 @@ class LibraryOnline : public tcPresetDialogWorld {
     go_online();
     if (HasFatalFailure()) return;
     dlg_ = std::make_unique<CPresetsDlg>(context_);
+    // As the main window connects them.
     QObject::connect(&stores_->link_signals(), &tcLinkSignals::sig_summary_changed, dlg_.get(),
+                     &CPresetsDlg::slot_populate_arc_list, Qt::QueuedConnection);
+    QObject::connect(&stores_->link_signals(), &tcLinkSignals::sig_crc_check, dlg_.get(),
                      &CPresetsDlg::slot_populate_arc_list, Qt::QueuedConnection);
     dlg_->show();
     QApplication::setActiveWindow(dlg_.get());
@@ -110,6 +113,9 @@ TEST_F(LibraryOnline, CopiesProcessorPresetsToFilesAndBackIntoOtherSlots) {
            slot_named(12, "News Talk");
   }));
   ASSERT_TRUE(wait_for([&] { return arc()->topLevelItem(11)->text(1) == "Hot AC"; }));
+  click(files(), files()->topLevelItem(1));
+  arc()->scrollToItem(slot_row(0));
+  keep_shot(dlg_.get(), "library.png");
   // The device remembers which file filled each slot.
   EXPECT_EQ(devices_->current()->preset(11), "Hot AC");
 
@@ -212,4 +218,15 @@ TEST_F(LibraryOnline, TakingAFileFollowsSFollow) {
   EXPECT_FLOAT_EQ(sim_state_.bank(0).set->eng(0x1001), -6.0f);
   EXPECT_FLOAT_EQ(sim_state_.bank(0).set->eng(0x1407), 3.0f);
   EXPECT_EQ(sim_state_.bank(0).header.name_text(), "Loud");
+}
+
+TEST_F(LibraryOnline, TakingASlotMakesItTheCurrentOne) {
+  click(arc(), slot_row(3));
+  shortcut(arc(), Qt::Key_T);
+  ASSERT_TRUE(wait_for([&] { return slot_row(3)->text(0) == "004 Current"; }));
+  tcPresetHeader live;
+  stores_->banks().get_header(0, &live);
+  EXPECT_EQ(live.name_text(), "Urban");
+  EXPECT_EQ(arc()->current_slot(), 3);
+  EXPECT_EQ(slot_row(0)->text(0), "001");
 }

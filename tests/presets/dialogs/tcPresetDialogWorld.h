@@ -71,6 +71,14 @@ inline void answer_boxes(int count, QStringList* log,
   timer->start(5);
 }
 
+// With QX_PRESET_SHOT_DIR set, keeps a picture of a widget there for a look.
+inline void keep_shot(QWidget* widget, const char* name) {
+  const QString dir = qEnvironmentVariable("QX_PRESET_SHOT_DIR");
+  if (dir.isEmpty()) return;
+  QCoreApplication::processEvents();
+  widget->grab().save(QDir(dir).filePath(QLatin1String(name)));
+}
+
 class tcPresetDialogWorld : public ::testing::Test {
  protected:
   tcPresetDialogWorld() {

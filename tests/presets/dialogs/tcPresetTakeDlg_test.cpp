@@ -47,6 +47,8 @@ class TakeDialog : public tcPresetDialogWorld {
 
 TEST_F(TakeDialog, DoubleClickTakesSlotsWithTheFollowModeAndFiles) {
   tcPresetTakeDlg dlg(context_, true);
+  dlg.show();
+  keep_shot(&dlg, "take.png");
   EXPECT_EQ(dlg.windowTitle(), "Take Preset");
   QTreeWidget* tree = dlg.findChild<QTreeWidget*>("Presets");
   ASSERT_NE(tree, nullptr);
