@@ -143,3 +143,22 @@ TEST_F(FilesBox, PastedFilesNeverReplaceOnesThere) {
   EXPECT_EQ(box()->read_presets({favorites("Junk.qx770x")}, &clips), -1);
   EXPECT_EQ(boxes, QStringList({"Error|Error copying preset:\nInvalid File Type"}));
 }
+
+TEST_F(FilesBox, FlagClearMakesFilesFactoryPresetsInEngineeringMode) {
+  EXPECT_EQ(box()->action("Clear..."), nullptr);  // not without GURU
+  options_->set_guru(true);
+  dlg_ = std::make_unique<CPresetsDlg>(context_);
+  SETTINGS tweaked;
+  tweaked.set_int(0x1200, 9, kSourceSilent);
+  tcPresetHeader header;
+  header.set_name("One");
+  header.map_version = tcPresetHeader::kVersionTweaked;
+  ASSERT_EQ(tcPresetFile::write(header, tweaked, favorites("One.qx770x")), 0);
+  select("One");
+  answer_boxes(1, nullptr, QMessageBox::Yes);
+  box()->action("Clear...")->trigger();
+  SETTINGS loaded;
+  ASSERT_EQ(tcPresetFile::load_checked(favorites("One.qx770x"), &header, &loaded), 0);
+  EXPECT_EQ(header.map_version, tcPresetHeader::kVersionFactory);
+  EXPECT_EQ(loaded.int_value(0x1200), 5u);
+}

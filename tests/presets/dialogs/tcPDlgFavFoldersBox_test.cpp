@@ -5,6 +5,7 @@
 
 #include "presets/dialogs/CPresetsDlg.h"
 #include "presets/dialogs/tcPDlgFavFilesBox.h"
+#include "presets/dialogs/tcPresetPackageUi.h"
 #include "presets/storage/tcPackageRegistry.h"
 #include "presets/storage/tcPresetPackage.h"
 #include "tests/presets/dialogs/tcPresetDialogWorld.h"
@@ -135,4 +136,33 @@ TEST_F(FoldersBox, BuildsAPackageOfAFolder) {
   answer_next_box(QMessageBox::Ok, nullptr, &text);
   EXPECT_EQ(box()->build_package(favorites("None"), path("None.pkg")), -1);
   EXPECT_TRUE(text.startsWith("Unable to build preset package")) << text.toStdString();
+}
+
+TEST_F(FoldersBox, PackagesAreProtectedFromCopies) {
+  ASSERT_EQ(box()->install_package(path("Rock.pkg")), 0);
+  tcPresetClips clips(1);
+  clips[0].header.set_name("Intruder");
+  QStringList boxes;
+  answer_boxes(1, &boxes);
+  box()->paste_clips(clips, favorites("Rock/Deep"));
+  EXPECT_EQ(boxes, QStringList({"Copy Files|You can not copy presets to a protected folder."}));
+  EXPECT_FALSE(QFileInfo::exists(favorites("Rock/Deep/Intruder.qx770x")));
+  box()->paste_clips(clips, favorites("Mine"));
+  EXPECT_TRUE(QFileInfo::exists(favorites("Mine/Intruder.qx770x")));
+}
+
+TEST_F(FoldersBox, AutoloadTellsOfEachFailureAndKeepsThatFile) {
+  QDir().mkpath(path("presets/autoload"));
+  ASSERT_TRUE(QFile::copy(path("Rock.pkg"), path("presets/autoload/Rock.pkg")));
+  ASSERT_TRUE(QFile::copy(path("Flipped.pkg"), path("presets/autoload/Flipped.pkg")));
+  QStringList boxes;
+  answer_boxes(2, &boxes);
+  EXPECT_EQ(tcPresetPackageUi::autoload(nullptr, path("presets"), favorites(), *options_), 1);
+  ASSERT_EQ(boxes.size(), 2);
+  EXPECT_EQ(boxes[0], "Install Preset|This is not an QX770HD preset package.");
+  EXPECT_TRUE(boxes[1].startsWith("Error|Unable to install preset package\n"));
+  EXPECT_TRUE(boxes[1].endsWith("The package file was kept."));
+  EXPECT_TRUE(QFile::exists(path("presets/autoload/Flipped.pkg")));
+  EXPECT_FALSE(QFile::exists(path("presets/autoload/Rock.pkg")));
+  EXPECT_EQ(registered(), QStringList({"Rock"}));
 }
