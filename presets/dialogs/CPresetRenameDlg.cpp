@@ -3,7 +3,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "params/tcPresetFileTexts.h"
 #include "presets/dialogs/PresetsNewFolderDlg.h"
@@ -16,11 +15,7 @@ CPresetRenameDlg::CPresetRenameDlg(const QString& title, const QString& name, Ru
   edit_ = new QLineEdit(name, this);
   edit_->setMaxLength(tcPresetFileTexts::kNameMax);
   edit_->selectAll();
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &CPresetRenameDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &CPresetRenameDlg::reject);
+  QDialogButtonBox* buttons = tcPresetUi::ok_cancel(this);
   auto* layout = new QFormLayout(this);
   layout->addRow(QStringLiteral("Name:"), edit_);
   layout->addRow(buttons);

@@ -3,7 +3,6 @@
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "presets/dialogs/tcPresetUi.h"
 
@@ -18,11 +17,7 @@ bool folder_character(QChar c) {
 PresetsNewFolderDlg::PresetsNewFolderDlg(QWidget* parent) : QDialog(parent) {
   setWindowTitle(QLatin1String(kTitle));
   edit_ = new QLineEdit(this);
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &PresetsNewFolderDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &PresetsNewFolderDlg::reject);
+  QDialogButtonBox* buttons = tcPresetUi::ok_cancel(this);
   auto* layout = new QFormLayout(this);
   layout->addRow(QStringLiteral("Folder Name:"), edit_);
   layout->addRow(buttons);

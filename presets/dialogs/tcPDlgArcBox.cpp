@@ -2,9 +2,9 @@
 
 #include <QFileInfo>
 #include <QHeaderView>
+#include <QMenu>
 #include <algorithm>
 #include <cstring>
-#include <QMenu>
 
 #include "link/devices/tcDeviceEntry.h"
 #include "link/transport/tcApIface.h"
@@ -19,6 +19,15 @@
 #include "presets/dialogs/tcPresetUi.h"
 
 namespace {
+const tcPDlgListBox::MenuTable kLockMenus = {
+    {"&Edit", "Lock Preset", nullptr, SLOT(slot_lock()), tcPDlgListBox::kAlways},
+    {"&Edit", "Un-Lock Preset", nullptr, SLOT(slot_unlock()), tcPDlgListBox::kAlways},
+    {"&Edit", "Factory Lock Preset", nullptr, SLOT(slot_factory_lock()), tcPDlgListBox::kTechOnly},
+};
+const tcPDlgListBox::MenuTable kFlagMenus = {
+    {"&SGUI Flags", "View...", nullptr, SLOT(slot_sg_view()), tcPDlgListBox::kGuruOnly},
+};
+
 QString number_text(int slot) {
   return QStringLiteral("%1").arg(slot + 1, 3, 10, QLatin1Char('0'));
 }
@@ -31,30 +40,7 @@ tcPDlgArcBox::tcPDlgArcBox(CPresetsDlg* owner, QWidget* parent)
       {QStringLiteral("Processor preset number"), QStringLiteral("Presets in the processor")});
   set_current_follows_drag(true);
 
-  QMenu* file = add_menu(QStringLiteral("&File"));
-  add_action(file, QStringLiteral("Save\tCtrl+S"), "Ctrl+S", SLOT(slot_save()));
-  add_action(file, QStringLiteral("Take\tCtrl+T"), "Ctrl+T", SLOT(slot_take()));
-  QMenu* edit = add_menu(QStringLiteral("&Edit"));
-  add_action(edit, QStringLiteral("Copy\tCtrl+C"), "Ctrl+C", SLOT(slot_copy()));
-  add_action(edit, QStringLiteral("Paste\tCtrl+V"), "Ctrl+V", SLOT(slot_paste()));
-  edit->addSeparator();
-  add_action(edit, QStringLiteral("Delete\tDel"), "Del", SLOT(slot_delete()));
-  add_action(edit, QStringLiteral("Rename..."), nullptr, SLOT(slot_rename()));
-  edit->addSeparator();
-  add_action(edit, QStringLiteral("Lock Preset"), nullptr, SLOT(slot_lock()));
-  add_action(edit, QStringLiteral("Un-Lock Preset"), nullptr, SLOT(slot_unlock()));
-  if (context().tech())
-    add_action(edit, QStringLiteral("Factory Lock Preset"), nullptr, SLOT(slot_factory_lock()));
-  QMenu* view = add_menu(QStringLiteral("&View"));
-  add_action(view, QStringLiteral("Settings..."), nullptr, SLOT(slot_view()));
-  add_action(view, QStringLiteral("Diff..."), nullptr, SLOT(slot_diff()));
-  view->addSeparator();
-  add_action(view, QStringLiteral("Print..."), nullptr, SLOT(slot_print()));
-  if (context().guru()) {
-    QMenu* flags = add_menu(QStringLiteral("&SGUI Flags"));
-    add_action(flags, QStringLiteral("View..."), nullptr, SLOT(slot_sg_view()));
-  }
-  finish_menus();
+  build_menus({&preset_menu_head(), &kLockMenus, &preset_menu_view(), &kFlagMenus});
   populate();
 }
 
@@ -189,16 +175,6 @@ void tcPDlgArcBox::slot_take() {
   if (context().stores->directory().present(slot)) tcPresetTake::take_slot(context(), slot);
 }
 
-void tcPDlgArcBox::slot_copy() {
-  if (!usable()) return;
-  owner_->copy_from(this);
-}
-
-void tcPDlgArcBox::slot_paste() {
-  if (!usable()) return;
-  paste_clips(owner_->clipboard(), QString());
-}
-
 void tcPDlgArcBox::slot_delete() {
   if (!usable()) return;
   const QVector<int> picked = selected_present_slots();
@@ -274,18 +250,6 @@ void tcPDlgArcBox::slot_unlock() {
 
 void tcPDlgArcBox::slot_factory_lock() {
   if (context().tech()) set_lock(2);
-}
-
-void tcPDlgArcBox::slot_view() {
-  if (usable()) owner_->view_from(this);
-}
-
-void tcPDlgArcBox::slot_diff() {
-  if (usable()) owner_->diff_from(this);
-}
-
-void tcPDlgArcBox::slot_print() {
-  if (usable()) owner_->print_from(this);
 }
 
 void tcPDlgArcBox::slot_sg_view() {

@@ -28,21 +28,19 @@ class tcPDlgArcBox : public tcPDlgListBox {
  public slots:
   void slot_save();
   void slot_take();
-  void slot_copy();
-  void slot_paste();
   void slot_delete();
   void slot_rename();
   void slot_lock();
   void slot_unlock();
   void slot_factory_lock();
-  void slot_view();
-  void slot_diff();
-  void slot_print();
   void slot_sg_view();
+
+ protected:
+  // Only on-line.
+  bool usable() const override;
 
  private:
   // Sends the lock state to each selected slot; refuses factory-locked slots
   // without technician mode.
   void set_lock(uint8_t state);
-  bool usable() const;
 };

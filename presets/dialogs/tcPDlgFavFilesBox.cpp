@@ -17,6 +17,17 @@
 #include "presets/storage/tcPresetIndex.h"
 #include "presets/storage/tcPresetLibrary.h"
 
+namespace {
+const tcPDlgListBox::MenuTable kSortMenus = {
+    {"&Edit", "Sort Up\tCtrl+U", "Ctrl+U", SLOT(slot_sort_up()), tcPDlgListBox::kAlways},
+    {"&Edit", "Sort Down\tCtrl+D", "Ctrl+D", SLOT(slot_sort_dn()), tcPDlgListBox::kAlways},
+};
+const tcPDlgListBox::MenuTable kFlagMenus = {
+    {"&SGUI Flags", "View...", nullptr, SLOT(slot_sg_view()), tcPDlgListBox::kGuruOnly},
+    {"&SGUI Flags", "Clear...", nullptr, SLOT(slot_sg_clear()), tcPDlgListBox::kGuruOnly},
+};
+}  // namespace
+
 tcPDlgFavFilesBox::tcPDlgFavFilesBox(CPresetsDlg* owner, QWidget* parent)
     : tcPDlgListBox(owner,
                     QStringLiteral("Favorite preset files contained in the folder selected above."),
@@ -24,29 +35,7 @@ tcPDlgFavFilesBox::tcPDlgFavFilesBox(CPresetsDlg* owner, QWidget* parent)
   setRootIsDecorated(false);
   setHeaderLabels({QStringLiteral("Name")});
 
-  QMenu* file = add_menu(QStringLiteral("&File"));
-  add_action(file, QStringLiteral("Save\tCtrl+S"), "Ctrl+S", SLOT(slot_save()));
-  add_action(file, QStringLiteral("Take\tCtrl+T"), "Ctrl+T", SLOT(slot_take()));
-  QMenu* edit = add_menu(QStringLiteral("&Edit"));
-  add_action(edit, QStringLiteral("Copy\tCtrl+C"), "Ctrl+C", SLOT(slot_copy()));
-  add_action(edit, QStringLiteral("Paste\tCtrl+V"), "Ctrl+V", SLOT(slot_paste()));
-  edit->addSeparator();
-  add_action(edit, QStringLiteral("Delete\tDel"), "Del", SLOT(slot_delete()));
-  add_action(edit, QStringLiteral("Rename..."), nullptr, SLOT(slot_rename()));
-  edit->addSeparator();
-  add_action(edit, QStringLiteral("Sort Up\tCtrl+U"), "Ctrl+U", SLOT(slot_sort_up()));
-  add_action(edit, QStringLiteral("Sort Down\tCtrl+D"), "Ctrl+D", SLOT(slot_sort_dn()));
-  QMenu* view = add_menu(QStringLiteral("&View"));
-  add_action(view, QStringLiteral("Settings..."), nullptr, SLOT(slot_view()));
-  add_action(view, QStringLiteral("Diff..."), nullptr, SLOT(slot_diff()));
-  view->addSeparator();
-  add_action(view, QStringLiteral("Print..."), nullptr, SLOT(slot_print()));
-  if (context().guru()) {
-    QMenu* flags = add_menu(QStringLiteral("&SGUI Flags"));
-    add_action(flags, QStringLiteral("View..."), nullptr, SLOT(slot_sg_view()));
-    add_action(flags, QStringLiteral("Clear..."), nullptr, SLOT(slot_sg_clear()));
-  }
-  finish_menus();
+  build_menus({&preset_menu_head(), &kSortMenus, &preset_menu_view(), &kFlagMenus});
 }
 
 void tcPDlgFavFilesBox::populate(const QString& folder, const QStringList& select) {
@@ -107,14 +96,6 @@ void tcPDlgFavFilesBox::slot_save() {
 void tcPDlgFavFilesBox::slot_take() {
   const QString path = current_key();
   if (!path.isEmpty()) tcPresetTake::take_file(owner_, context(), path);
-}
-
-void tcPDlgFavFilesBox::slot_copy() {
-  owner_->copy_from(this);
-}
-
-void tcPDlgFavFilesBox::slot_paste() {
-  paste_clips(owner_->clipboard(), QString());
 }
 
 void tcPDlgFavFilesBox::delete_files(const QStringList& paths) {
@@ -210,18 +191,6 @@ void tcPDlgFavFilesBox::slot_sort_up() {
 
 void tcPDlgFavFilesBox::slot_sort_dn() {
   sort(1);
-}
-
-void tcPDlgFavFilesBox::slot_view() {
-  owner_->view_from(this);
-}
-
-void tcPDlgFavFilesBox::slot_diff() {
-  owner_->diff_from(this);
-}
-
-void tcPDlgFavFilesBox::slot_print() {
-  owner_->print_from(this);
 }
 
 void tcPDlgFavFilesBox::slot_sg_view() {

@@ -25,15 +25,10 @@ class tcPDlgFavFilesBox : public tcPDlgListBox {
  public slots:
   void slot_save();
   void slot_take();
-  void slot_copy();
-  void slot_paste();
   void slot_delete();
   void slot_rename();
   void slot_sort_up();
   void slot_sort_dn();
-  void slot_view();
-  void slot_diff();
-  void slot_print();
   void slot_sg_view();
   void slot_sg_clear();
 

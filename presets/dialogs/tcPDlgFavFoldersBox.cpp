@@ -20,6 +20,17 @@
 namespace {
 enum PackageMark { kNoPackage = 0, kInPackage = 1, kPackageTop = 2 };
 const char kPackageFilter[] = "Preset Packages (*.pkg)";
+const tcPDlgListBox::MenuTable kMenus = {
+    {"&File", "Save\tCtrl+S", "Ctrl+S", SLOT(slot_save()), tcPDlgListBox::kAlways},
+    {"&File", "New Folder...", nullptr, SLOT(slot_new_folder()), tcPDlgListBox::kAlways},
+    {"&File", nullptr, nullptr, nullptr, tcPDlgListBox::kAlways},
+    {"&File", "Install Preset Package...", nullptr, SLOT(slot_install_pkg()),
+     tcPDlgListBox::kAlways},
+    {"&File", "Build Preset Package...", nullptr, SLOT(slot_build_pkg()), tcPDlgListBox::kAlways},
+    {"&Edit", "Paste\tCtrl+V", "Ctrl+V", SLOT(slot_paste()), tcPDlgListBox::kAlways},
+    {"&Edit", "Delete\tDel", "Del", SLOT(slot_delete()), tcPDlgListBox::kAlways},
+    {"&Edit", "Rename...", nullptr, SLOT(slot_rename()), tcPDlgListBox::kAlways},
+};
 }  // namespace
 
 tcPDlgFavFoldersBox::tcPDlgFavFoldersBox(CPresetsDlg* owner, QWidget* parent)
@@ -30,17 +41,7 @@ tcPDlgFavFoldersBox::tcPDlgFavFoldersBox(CPresetsDlg* owner, QWidget* parent)
   connect(this, &QTreeWidget::itemExpanded, this, &tcPDlgFavFoldersBox::slot_expanded);
   connect(this, &QTreeWidget::itemCollapsed, this, &tcPDlgFavFoldersBox::slot_collapsed);
 
-  QMenu* file = add_menu(QStringLiteral("&File"));
-  add_action(file, QStringLiteral("Save\tCtrl+S"), "Ctrl+S", SLOT(slot_save()));
-  add_action(file, QStringLiteral("New Folder..."), nullptr, SLOT(slot_new_folder()));
-  file->addSeparator();
-  add_action(file, QStringLiteral("Install Preset Package..."), nullptr, SLOT(slot_install_pkg()));
-  add_action(file, QStringLiteral("Build Preset Package..."), nullptr, SLOT(slot_build_pkg()));
-  QMenu* edit = add_menu(QStringLiteral("&Edit"));
-  add_action(edit, QStringLiteral("Paste\tCtrl+V"), "Ctrl+V", SLOT(slot_paste()));
-  add_action(edit, QStringLiteral("Delete\tDel"), "Del", SLOT(slot_delete()));
-  add_action(edit, QStringLiteral("Rename..."), nullptr, SLOT(slot_rename()));
-  finish_menus();
+  build_menus({&kMenus});
 }
 
 void tcPDlgFavFoldersBox::set_folder_icon(QTreeWidgetItem* item) {
@@ -130,10 +131,6 @@ void tcPDlgFavFoldersBox::slot_save() {
   if (folder.isEmpty()) return;
   tcPresetSaveDlg dlg(context(), folder, owner_);
   if (dlg.exec() == QDialog::Accepted) owner_->files_box()->populate(folder);
-}
-
-void tcPDlgFavFoldersBox::slot_paste() {
-  paste_clips(owner_->clipboard(), QString());
 }
 
 int tcPDlgFavFoldersBox::create_folder(const QString& parent, const QString& name) {

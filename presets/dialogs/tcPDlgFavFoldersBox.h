@@ -34,7 +34,6 @@ class tcPDlgFavFoldersBox : public tcPDlgListBox {
  public slots:
   void slot_save();
   void slot_new_folder();
-  void slot_paste();
   void slot_delete();
   void slot_rename();
   void slot_install_pkg();

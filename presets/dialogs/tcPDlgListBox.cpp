@@ -22,29 +22,84 @@ const tcPresetContext& tcPDlgListBox::context() const {
   return owner_->context();
 }
 
-QMenu* tcPDlgListBox::add_menu(const QString& title) {
-  auto* menu = new QMenu(title, this);
-  menus_ << menu;
-  return menu;
+const tcPDlgListBox::MenuTable& tcPDlgListBox::preset_menu_head() {
+  static const MenuTable table = {
+      {"&File", "Save\tCtrl+S", "Ctrl+S", SLOT(slot_save()), kAlways},
+      {"&File", "Take\tCtrl+T", "Ctrl+T", SLOT(slot_take()), kAlways},
+      {"&Edit", "Copy\tCtrl+C", "Ctrl+C", SLOT(slot_copy()), kAlways},
+      {"&Edit", "Paste\tCtrl+V", "Ctrl+V", SLOT(slot_paste()), kAlways},
+      {"&Edit", nullptr, nullptr, nullptr, kAlways},
+      {"&Edit", "Delete\tDel", "Del", SLOT(slot_delete()), kAlways},
+      {"&Edit", "Rename...", nullptr, SLOT(slot_rename()), kAlways},
+      {"&Edit", nullptr, nullptr, nullptr, kAlways},
+  };
+  return table;
 }
 
-QAction* tcPDlgListBox::add_action(QMenu* menu, const QString& text, const char* shortcut,
-                                   const char* slot) {
-  QAction* action = menu->addAction(text, this, slot);
-  if (shortcut) {
-    action->setShortcut(QKeySequence(QLatin1String(shortcut)));
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    addAction(action);
+const tcPDlgListBox::MenuTable& tcPDlgListBox::preset_menu_view() {
+  static const MenuTable table = {
+      {"&View", "Settings...", nullptr, SLOT(slot_view()), kAlways},
+      {"&View", "Diff...", nullptr, SLOT(slot_diff()), kAlways},
+      {"&View", nullptr, nullptr, nullptr, kAlways},
+      {"&View", "Print...", nullptr, SLOT(slot_print()), kAlways},
+  };
+  return table;
+}
+
+void tcPDlgListBox::build_menus(std::initializer_list<const MenuTable*> tables) {
+  for (const MenuTable* table : tables) {
+    for (const MenuEntry& entry : *table) add_entry(entry);
   }
-  return action;
-}
-
-void tcPDlgListBox::finish_menus() {
   context_->clear();
   for (QMenu* menu : menus_) {
     if (!context_->isEmpty()) context_->addSeparator();
     context_->addActions(menu->actions());
   }
+}
+
+void tcPDlgListBox::add_entry(const MenuEntry& entry) {
+  if ((entry.when == kTechOnly && !context().tech()) ||
+      (entry.when == kGuruOnly && !context().guru()))
+    return;
+  const QString title = QLatin1String(entry.menu);
+  QMenu* menu = nullptr;
+  for (QMenu* m : menus_) {
+    if (m->title() == title) menu = m;
+  }
+  if (!menu) {
+    menu = new QMenu(title, this);
+    menus_ << menu;
+  }
+  if (!entry.text) {
+    menu->addSeparator();
+    return;
+  }
+  QAction* action = menu->addAction(QLatin1String(entry.text), this, entry.slot);
+  if (entry.shortcut) {
+    action->setShortcut(QKeySequence(QLatin1String(entry.shortcut)));
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(action);
+  }
+}
+
+void tcPDlgListBox::slot_copy() {
+  if (usable()) owner_->copy_from(this);
+}
+
+void tcPDlgListBox::slot_paste() {
+  if (usable()) paste_clips(owner_->clipboard(), QString());
+}
+
+void tcPDlgListBox::slot_view() {
+  if (usable()) owner_->view_from(this);
+}
+
+void tcPDlgListBox::slot_diff() {
+  if (usable()) owner_->diff_from(this);
+}
+
+void tcPDlgListBox::slot_print() {
+  if (usable()) owner_->print_from(this);
 }
 
 QAction* tcPDlgListBox::action(const QString& text) const {

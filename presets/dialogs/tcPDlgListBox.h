@@ -8,6 +8,8 @@
 #include <QList>
 #include <QStringList>
 #include <QTreeWidget>
+#include <initializer_list>
+#include <vector>
 
 #include "presets/dialogs/tcPresetClip.h"
 
@@ -53,13 +55,37 @@ class tcPDlgListBox : public QTreeWidget {
  signals:
   void sig_take_my_menu(tcPDlgListBox* box);
 
+ public slots:
+  // What every box does alike: the dialog's clipboard, view, diff and print.
+  void slot_copy();
+  void slot_paste();
+  void slot_view();
+  void slot_diff();
+  void slot_print();
+
+ public:
+  // When a menu entry is there.
+  enum When { kAlways, kTechOnly, kGuruOnly };
+  // One entry of a box's menus, in menu-bar order; a null text is a separator.
+  struct MenuEntry {
+    const char* menu;
+    const char* text;
+    const char* shortcut;  // reachable while the box has the focus; null for none
+    const char* slot;
+    When when;
+  };
+  using MenuTable = std::vector<MenuEntry>;
+  // The entries the processor and file boxes share: file and edit entries
+  // first, the view entries last.
+  static const MenuTable& preset_menu_head();
+  static const MenuTable& preset_menu_view();
+
  protected:
   const tcPresetContext& context() const;
-  QMenu* add_menu(const QString& title);
-  // An action in a menu, reachable by its shortcut while the box has the focus.
-  QAction* add_action(QMenu* menu, const QString& text, const char* shortcut, const char* slot);
-  // Builds the context menu from the menus; call once they are complete.
-  void finish_menus();
+  // Builds the menus and the context menu from tables, in order.
+  void build_menus(std::initializer_list<const MenuTable*> tables);
+  // Whether the box's actions may act (a disabled box's do nothing).
+  virtual bool usable() const { return isEnabled(); }
 
   void focusInEvent(QFocusEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
@@ -72,6 +98,7 @@ class tcPDlgListBox : public QTreeWidget {
 
  private:
   bool accepts(const QMimeData* data) const;
+  void add_entry(const MenuEntry& entry);
 
   QString caption_;
   QList<QMenu*> menus_;

@@ -36,36 +36,29 @@ QString printf_line(const char* format, ...) {
 // show them (before their cut to ten characters), and its type letter.
 struct Fields {
   char type;
-  char min[32], max[32], def[32], value[32];
+  QByteArray min, max, def, value;
 };
 
 Fields fields_of(const tcParamStore& store, uint16_t id) {
-  Fields f{};
   switch (store.type(id)) {
-    case MAP_TYPE::kFloat:
-      f.type = 'F';
-      std::snprintf(f.min, sizeof f.min, "%10.2f", store.float_min(id));
-      std::snprintf(f.max, sizeof f.max, "%10.2f", store.float_max(id));
-      std::snprintf(f.def, sizeof f.def, "%10.2f", store.float_default(id));
-      std::snprintf(f.value, sizeof f.value, "%10.2f", store.eng(id));
-      break;
-    case MAP_TYPE::kInt:
-      f.type = 'I';
+    case MAP_TYPE::kFloat: {
+      const auto text = [](float v) {
+        return QString::asprintf("%10.2f", static_cast<double>(v)).toLatin1();
+      };
+      return {'F', text(store.float_min(id)), text(store.float_max(id)),
+              text(store.float_default(id)), text(store.eng(id))};
+    }
+    case MAP_TYPE::kInt: {
       // Unsigned: the 32-bit codes and ranges would print negative as "%d".
-      std::snprintf(f.min, sizeof f.min, "%10u", store.int_min(id));
-      std::snprintf(f.max, sizeof f.max, "%10u", store.int_max(id));
-      std::snprintf(f.def, sizeof f.def, "%10u", store.int_default(id));
-      std::snprintf(f.value, sizeof f.value, "%10u", store.int_value(id));
-      break;
-    default:
-      f.type = 'B';
-      std::snprintf(f.min, sizeof f.min, "--");
-      std::snprintf(f.max, sizeof f.max, "--");
-      std::snprintf(f.def, sizeof f.def, "%s", store.int_default(id) ? "True" : "False");
-      std::snprintf(f.value, sizeof f.value, "%s", store.bool_value(id) ? "True" : "False");
-      break;
+      const auto text = [](uint32_t v) { return QString::asprintf("%10u", v).toLatin1(); };
+      return {'I', text(store.int_min(id)), text(store.int_max(id)), text(store.int_default(id)),
+              text(store.int_value(id))};
+    }
+    default: {
+      const auto text = [](bool v) { return QByteArray(v ? "True" : "False"); };
+      return {'B', "--", "--", text(store.int_default(id)), text(store.bool_value(id))};
+    }
   }
-  return f;
 }
 
 // The lines line up by character: a fixed-pitch face, whichever the system has.
@@ -93,9 +86,10 @@ tcPrintSection tcPresetPrint::preset(const tcPresetHeader& header, const SETTING
     for (int i = 0; i < table.count(); ++i) {
       const uint16_t id = table.rows()[i].id;
       const Fields f = fields_of(globals, id);
-      section.lines << tcPrintLine{printf_line(
-          "G: %-3d (%04x)-%c: [%10.10s, %10.10s, %10.10s: %10.10s] %-10s %s", number++, id, f.type,
-          f.min, f.max, f.def, f.value, globals.format(id).c_str(), globals.name(id).c_str())};
+      section.lines << tcPrintLine{
+          printf_line("G: %-3d (%04x)-%c: [%10.10s, %10.10s, %10.10s: %10.10s] %-10s %s", number++,
+                      id, f.type, f.min.constData(), f.max.constData(), f.def.constData(),
+                      f.value.constData(), globals.format(id).c_str(), globals.name(id).c_str())};
     }
     number = 1;
   }
@@ -109,10 +103,11 @@ tcPrintSection tcPresetPrint::preset(const tcPresetHeader& header, const SETTING
       continue;
     }
     const Fields f = fields_of(set, row.id);
-    section.lines << tcPrintLine{printf_line(
-        "p: %-3d (%04x)-%c: [%10.10s, %10.10s, %10.10s: %10.10s] %-10s fs: %-1s%-1s %s", number++,
-        row.id, f.type, f.min, f.max, f.def, f.value, set.format(row.id).c_str(),
-        row.follow_io ? "T" : "f", row.secret ? "T" : "f", row.name)};
+    section.lines << tcPrintLine{
+        printf_line("p: %-3d (%04x)-%c: [%10.10s, %10.10s, %10.10s: %10.10s] %-10s fs: %-1s%-1s %s",
+                    number++, row.id, f.type, f.min.constData(), f.max.constData(),
+                    f.def.constData(), f.value.constData(), set.format(row.id).c_str(),
+                    row.follow_io ? "T" : "f", row.secret ? "T" : "f", row.name)};
   }
   return section;
 }

@@ -15,6 +15,18 @@
 #include "presets/storage/tcPresetIndex.h"
 #include "presets/storage/tcPresetLibrary.h"
 
+namespace {
+// The live bank's header under a new name, describing a stored preset.
+tcPresetHeader live_header_named(tcApStores& stores, const QString& name) {
+  tcPresetHeader header;
+  stores.banks().get_header(stores.banks().current_slot(), &header);
+  header.set_name(name.toLatin1().constData());
+  header.present = 1;
+  header.status = 0;
+  return header;
+}
+}  // namespace
+
 int tcPresetSave::proposed_slot(const tcPresetDirectory& directory) {
   tcPresetHeader header;
   for (int slot = 0; slot < tcPresetDirectory::kSlots; ++slot) {
@@ -49,11 +61,7 @@ int tcPresetSave::to_slot(QWidget* parent, const tcPresetContext& context, int s
   const uint16_t bank = stores.banks().current_slot();
   SETTINGS* live = stores.banks().current();
   if (!live) return -1;
-  tcPresetHeader header;
-  stores.banks().get_header(bank, &header);
-  header.set_name(name.toLatin1().constData());
-  header.present = 1;
-  header.status = 0;
+  tcPresetHeader header = live_header_named(stores, name);
   header.take_checksums(*live);
   stores.banks().set_header(bank, header);
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -85,15 +93,10 @@ int tcPresetSave::to_file(QWidget* parent, const tcPresetContext& context, const
     return -1;
   }
   tcApStores& stores = *context.stores;
-  const uint16_t bank = stores.banks().current_slot();
   const SETTINGS* live = stores.banks().current();
   if (!live) return -1;
-  tcPresetHeader header;
-  stores.banks().get_header(bank, &header);
-  header.set_name(name.toLatin1().constData());
-  header.present = 1;
-  header.status = 0;
-  if (tcPresetUi::write_preset(parent, path, header, *live) != 0) return -1;
+  if (tcPresetUi::write_preset(parent, path, live_header_named(stores, name), *live) != 0)
+    return -1;
   QString reason;
   tcPresetUi::index_result(parent, folder, tcPresetIndex(folder).add(file_name, &reason), reason);
   return 0;

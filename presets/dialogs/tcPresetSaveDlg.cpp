@@ -4,7 +4,6 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -39,11 +38,7 @@ void tcPresetSaveDlg::build(const QString& caption) {
   name_->setMaxLength(tcPresetFileTexts::kNameMax);
   number_ = new QSpinBox(this);
   number_->setRange(1, tcPresetDirectory::kSlots);
-  auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-  connect(buttons, &QDialogButtonBox::accepted, this, &tcPresetSaveDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &tcPresetSaveDlg::reject);
+  QDialogButtonBox* buttons = tcPresetUi::ok_cancel(this);
   auto* form = new QFormLayout;
   form->addRow(QStringLiteral("Name:"), name_);
   form->addRow(QStringLiteral("Preset #:"), number_);

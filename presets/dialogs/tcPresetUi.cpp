@@ -1,7 +1,10 @@
 #include "presets/dialogs/tcPresetUi.h"
 
 #include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "app/core/tcAtomicFile.h"
 #include "params/tcPresetFile.h"
@@ -29,6 +32,15 @@ void tcPresetUi::write_failed(QWidget* parent, const QString& path, const QStrin
 void tcPresetUi::load_failed(QWidget* parent, const char* format, int code) {
   warn(parent, QLatin1String(kErrorTitle),
        tcPresetFileTexts::load_error_text(format, code).toQString());
+}
+
+QDialogButtonBox* tcPresetUi::ok_cancel(QDialog* dialog) {
+  auto* buttons = new QDialogButtonBox(dialog);
+  buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+  buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
+  QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+  QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+  return buttons;
 }
 
 int tcPresetUi::write_preset(QWidget* parent, const QString& path, const tcPresetHeader& header,

@@ -2,6 +2,8 @@
 // The message boxes and file steps the preset dialogs share.
 #include <QString>
 
+class QDialog;
+class QDialogButtonBox;
 class QWidget;
 class tcPresetHeader;
 class tcSettings;
@@ -20,6 +22,9 @@ class tcPresetUi {
   // A load result as the user reads it: format filled with the result text,
   // in a box titled "Error".
   static void load_failed(QWidget* parent, const char* format, int code);
+
+  // The "OK" and "Cancel" buttons of a dialog, wired to its accept and reject.
+  static QDialogButtonBox* ok_cancel(QDialog* dialog);
 
   // Writes a preset file (through a temporary file); on failure tells the user
   // and returns -1.

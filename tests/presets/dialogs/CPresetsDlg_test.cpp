@@ -96,7 +96,7 @@ TEST_F(LibraryOnline, CopiesProcessorPresetsToFilesAndBackIntoOtherSlots) {
   click(arc(), slot_row(2), Qt::ShiftModifier);
   drag(arc(), folders(), folders()->item_of(favorites("Mine")));
   const QStringList expected = {"Classic Rock.qx770x", "Hot AC.qx770x", "News Talk.qx770x"};
-  ASSERT_TRUE(wait_for([&] { return tcPresetIndex(favorites("Mine")).read() == expected; }));
+  ASSERT_TRUE(wait_until([&] { return tcPresetIndex(favorites("Mine")).read() == expected; }));
   EXPECT_EQ(folders()->current_folder(), favorites("Mine"));  // the row under the drop
   ASSERT_EQ(files()->folder(), favorites("Mine"));
   ASSERT_EQ(files()->topLevelItemCount(), 3);
@@ -108,11 +108,11 @@ TEST_F(LibraryOnline, CopiesProcessorPresetsToFilesAndBackIntoOtherSlots) {
   ASSERT_EQ(dlg_->clipboard().size(), 3u);
   click(arc(), slot_row(10));
   shortcut(arc(), Qt::Key_V);
-  ASSERT_TRUE(wait_for([&] {
+  ASSERT_TRUE(wait_until([&] {
     return slot_named(10, "Classic Rock") && slot_named(11, "Hot AC") &&
            slot_named(12, "News Talk");
   }));
-  ASSERT_TRUE(wait_for([&] { return arc()->topLevelItem(11)->text(1) == "Hot AC"; }));
+  ASSERT_TRUE(wait_until([&] { return arc()->topLevelItem(11)->text(1) == "Hot AC"; }));
   click(files(), files()->topLevelItem(1));
   arc()->scrollToItem(slot_row(0));
   keep_shot(dlg_.get(), "library.png");
@@ -155,14 +155,15 @@ TEST_F(LibraryOnline, PasteOntoTheLastSlotsRespectsLocksAndDropsWhatDoesNotFit) 
   // Unlocked through the dialog, the paste fills the last two slots.
   click(arc(), slot_row(79));
   arc()->action("Un-Lock Preset")->trigger();
-  ASSERT_TRUE(wait_for([&] {
+  ASSERT_TRUE(wait_until([&] {
     tcPresetHeader header;
     stores_->directory().get(79, header);
     return header.status == 0;
   }));
   click(arc(), slot_row(78));
   shortcut(arc(), Qt::Key_V);
-  ASSERT_TRUE(wait_for([&] { return slot_named(78, "Classic Rock") && slot_named(79, "Hot AC"); }));
+  ASSERT_TRUE(
+      wait_until([&] { return slot_named(78, "Classic Rock") && slot_named(79, "Hot AC"); }));
   stop_simulator();
   EXPECT_EQ(sim_state_.slot(79).header.name_text(), "Hot AC");
 }
@@ -223,7 +224,7 @@ TEST_F(LibraryOnline, TakingAFileFollowsSFollow) {
 TEST_F(LibraryOnline, TakingASlotMakesItTheCurrentOne) {
   click(arc(), slot_row(3));
   shortcut(arc(), Qt::Key_T);
-  ASSERT_TRUE(wait_for([&] { return slot_row(3)->text(0) == "004 Current"; }));
+  ASSERT_TRUE(wait_until([&] { return slot_row(3)->text(0) == "004 Current"; }));
   tcPresetHeader live;
   stores_->banks().get_header(0, &live);
   EXPECT_EQ(live.name_text(), "Urban");

@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
@@ -25,6 +24,7 @@
 #include "link/devices/tcDeviceList.h"
 #include "link/transport/tcApStores.h"
 #include "presets/dialogs/tcPresetContext.h"
+#include "tests/link/transport/tcLinkTestWorld.h"
 #include "tools/simulator/tcSimServer.h"
 #include "tools/simulator/tcSimState.h"
 #include "tools/simulator/tcSimStateFile.h"
@@ -37,17 +37,6 @@ inline void PrintTo(const QStringList& list, std::ostream* out) {
   *out << '{';
   for (const QString& text : list) PrintTo(text, out), *out << ' ';
   *out << '}';
-}
-
-inline bool wait_for(const std::function<bool()>& done, int timeout_ms = 8000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeout_ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(2);
-  }
-  return true;
 }
 
 // Answers the next `count` message boxes, one after the other, with `button`;
@@ -128,7 +117,7 @@ class tcPresetDialogWorld : public ::testing::Test {
     };
     connection_->set_online(true);
     ASSERT_TRUE(
-        wait_for([this] { return context_.is_online() && stores_->directory().present(0); }));
+        wait_until([this] { return context_.is_online() && stores_->directory().present(0); }));
   }
 
   // Ends the simulator so its state can be read without racing its thread.

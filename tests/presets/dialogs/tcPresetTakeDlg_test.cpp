@@ -4,7 +4,6 @@
 
 #include "params/tcPresetFile.h"
 #include "presets/dialogs/tcPresetTake.h"
-#include "tests/link/transport/tcLinkTestWorld.h"
 #include "tests/presets/dialogs/tcPresetDialogWorld.h"
 
 namespace {
