@@ -83,16 +83,19 @@ void tcPDlgFavFoldersBox::populate(const QString& current) {
   for (QTreeWidgetItemIterator it(this); *it; ++it) {
     if ((*it)->isExpanded()) open << (*it)->data(0, kKeyRole).toString();
   }
-  const QSignalBlocker quiet(this);
-  clear();
-  if (!context().options) return;
-  const tcPackageRegistry registry(*context().options);
-  QTreeWidgetItem* root =
-      add_folder(nullptr, tcPresetLibrary::load(context().favorites_dir, registry));
-  root->setExpanded(true);
-  for (QTreeWidgetItemIterator it(this); *it; ++it) {
-    if (open.contains((*it)->data(0, kKeyRole).toString())) (*it)->setExpanded(true);
-    set_folder_icon(*it);
+  QTreeWidgetItem* root = nullptr;
+  {
+    // Quiet while rebuilding; the current folder is told once, below.
+    const QSignalBlocker quiet(this);
+    clear();
+    if (!context().options) return;
+    const tcPackageRegistry registry(*context().options);
+    root = add_folder(nullptr, tcPresetLibrary::load(context().favorites_dir, registry));
+    root->setExpanded(true);
+    for (QTreeWidgetItemIterator it(this); *it; ++it) {
+      if (open.contains((*it)->data(0, kKeyRole).toString())) (*it)->setExpanded(true);
+      set_folder_icon(*it);
+    }
   }
   QTreeWidgetItem* item = item_of(keep);
   if (!item) item = root;

@@ -63,12 +63,12 @@ int tcPresetSave::to_slot(QWidget* parent, const tcPresetContext& context, int s
   if (!live) return -1;
   tcPresetHeader header = live_header_named(stores, name);
   header.take_checksums(*live);
-  stores.banks().set_header(bank, header);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   const int pushed = tcPresetTransfer(context, parent).push_one(slot, *live, header);
   QApplication::restoreOverrideCursor();
   if (pushed != 0) return -1;
   // The live bank now is that preset, under its new name.
+  stores.banks().set_header(bank, header);
   if (tcApIface* link = context.current_link()) link->send_bank_summary(bank, header);
   // The slot holds the live values now, no file's.
   if (tcDeviceEntry* device = context.device()) device->set_preset(slot, "");

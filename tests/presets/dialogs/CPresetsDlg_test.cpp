@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDragEnterEvent>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QMimeData>
 
@@ -13,6 +14,8 @@
 #include "presets/dialogs/tcPDlgArcBox.h"
 #include "presets/dialogs/tcPDlgFavFilesBox.h"
 #include "presets/dialogs/tcPDlgFavFoldersBox.h"
+#include "presets/dialogs/tcPresetSave.h"
+#include "presets/dialogs/tcPresetSaveDlg.h"
 #include "presets/storage/tcPresetIndex.h"
 #include "tests/presets/dialogs/tcPresetDialogWorld.h"
 #include "tests/support/tcModalDriver.h"
@@ -230,4 +233,23 @@ TEST_F(LibraryOnline, TakingASlotMakesItTheCurrentOne) {
   EXPECT_EQ(live.name_text(), "Urban");
   EXPECT_EQ(arc()->current_slot(), 3);
   EXPECT_EQ(slot_row(0)->text(0), "001");
+}
+
+TEST_F(LibraryOnline, SavingStoresTheLiveBankInTheProposedSlot) {
+  SETTINGS& live = *stores_->banks().set(0);
+  live.set_float(0x1407, 5.0f, kSourceSilent);
+  const int slot = tcPresetSave::proposed_slot(stores_->directory());
+  ASSERT_EQ(slot, 6);  // the first empty one
+  tcPresetSaveDlg dlg(context_, slot);
+  EXPECT_EQ(dlg.name(), "PSET 007");
+  dlg.name_edit()->setText("Morning-Drive");
+  dlg.accept();
+  EXPECT_EQ(dlg.result(), QDialog::Accepted);
+  ASSERT_TRUE(wait_until([&] { return slot_named(6, "Morning-Drive"); }));
+  tcPresetHeader header;
+  stores_->banks().get_header(0, &header);
+  EXPECT_EQ(header.name_text(), "Morning-Drive");
+  stop_simulator();
+  EXPECT_FLOAT_EQ(sim_state_.values(6).eng(0x1407), 5.0f);
+  EXPECT_EQ(sim_state_.bank(0).header.name_text(), "Morning-Drive");
 }

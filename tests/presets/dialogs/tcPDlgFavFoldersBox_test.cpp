@@ -107,6 +107,7 @@ TEST_F(FoldersBox, DeleteRules) {
 TEST_F(FoldersBox, NewFoldersAndRenames) {
   ASSERT_EQ(box()->create_folder(favorites(), "Night Shift"), 0);
   EXPECT_EQ(box()->current_folder(), favorites("Night Shift"));
+  EXPECT_EQ(dlg_->files_box()->folder(), favorites("Night Shift"));  // the files follow
   QString text;
   answer_next_box(QMessageBox::Ok, nullptr, &text);
   EXPECT_EQ(box()->create_folder(favorites(), "Night Shift"), -1);
