@@ -78,7 +78,7 @@ class CPresetsDlg : public QDialog {
   // Enables the actions a box's selection allows.
   void update_actions(tcPDlgListBox* box);
 
-  const tcPresetContext& context_;
+  const tcPresetContext context_;  // a copy: the caller's may go first
   QMenuBar* menu_bar_;
   tcPDlgArcBox* arc_;
   tcPDlgFavFoldersBox* folders_;

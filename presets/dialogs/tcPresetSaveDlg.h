@@ -39,7 +39,7 @@ class tcPresetSaveDlg : public QDialog {
  private:
   void build(const QString& caption);
 
-  const tcPresetContext& context_;
+  const tcPresetContext context_;  // a copy: the caller's may go first
   Mode mode_;
   QString folder_;
   QLabel* caption_ = nullptr;

@@ -30,7 +30,7 @@ class tcPresetTakeDlg : public QDialog {
  private:
   void add_library(QTreeWidgetItem* parent, const tcPresetNode& node);
 
-  const tcPresetContext& context_;
+  const tcPresetContext context_;  // a copy: the caller's may go first
   bool online_;
   QTreeWidget* tree_;
 };
