@@ -1,9 +1,9 @@
 #pragma once
-// What the preset dialogs work on, all owned by the main window and alive
-// longer than any dialog: the window's stores (live banks, globals, preset
-// directory, grabber and pusher), the current link (none while off-line, and
-// it may change while a dialog is open, so it is asked for each time), the
-// device list, the general options and the library folders.
+// What the preset dialogs work on: the window's stores (live banks, globals,
+// preset directory, grabber and pusher), the current link (none while
+// off-line, and it may change while a dialog is open, so it is asked for each
+// time), the device list, the general options and the library folders. The
+// dialogs keep a copy; what it points to is the main window's and outlives them.
 #include <QString>
 #include <functional>
 

@@ -27,7 +27,8 @@ int tcPresetTake::take_file(QWidget* parent, const tcPresetContext& context, con
   // The check sums of what the bank now holds: its own I/O values may have stayed.
   header.take_checksums(*live);
   stores.banks().set_header(bank, header);
-  if (tcApIface* link = context.current_link()) {
+  if (context.is_online()) {
+    tcApIface* link = context.current_link();
     // The values before the summary that names them.
     link->send_bank_changes(bank);
     stores.banks().get_header(bank, &header);
