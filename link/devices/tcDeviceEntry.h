@@ -32,6 +32,9 @@ class tcDeviceEntry {
   }
   int set_locked(bool locked) { return config_.set_locked(locked); }
   int set_rcrc(uint32_t code) { return config_.set_rcrc(code); }
+  // Base name of the preset file a processor slot was filled from ("" when none).
+  tcString preset(int slot) const { return config_.preset(slot); }
+  int set_preset(int slot, const char* base_name) { return config_.set_preset(slot, base_name); }
 
   // Deletes the file; the entry is leaving the list.
   int remove_file() { return config_.remove(); }

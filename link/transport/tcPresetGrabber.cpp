@@ -38,6 +38,8 @@ bool tcPresetGrabber::finish() {
 }
 
 int tcPresetGrabber::grab_preset(tcApIface& link, uint8_t slot, SETTINGS& target) {
+  // The idle mark is no slot: no answer could ever end the wait.
+  if (slot == kIdle) return -1;
   begin(Mode::kFetch, slot, &target);
   QApplication::setOverrideCursor(Qt::WaitCursor);
   if (link.connected()) {
@@ -50,6 +52,7 @@ int tcPresetGrabber::grab_preset(tcApIface& link, uint8_t slot, SETTINGS& target
 
 int tcPresetGrabber::push_preset(tcApIface& link, uint8_t slot, const SETTINGS& source,
                                  const tcPresetHeader& header) {
+  if (slot == kIdle) return -1;
   begin(Mode::kPush, slot, nullptr);
   if (link.connected()) {
     link.send_preset_data(slot, source);

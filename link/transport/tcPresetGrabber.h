@@ -20,11 +20,11 @@ class tcPresetGrabber {
   // Sends the preset data request for `slot` and waits until its last part has
   // been written into `target` (source 0) or the link drops. 0 when the transfer
   // completed, -1 when the link was not connected or went away first; `target`
-  // then holds whatever arrived.
+  // then holds whatever arrived. Slot 255 (kIdle) is refused at once with -1.
   int grab_preset(tcApIface& link, uint8_t slot, SETTINGS& target);
   // Sends `source` as preset data parts for `slot`, then the slot's directory
   // entry, and waits until the processor's own entry for that slot comes back or
-  // the link drops. 0 when confirmed, -1 otherwise.
+  // the link drops. 0 when confirmed, -1 otherwise; slot 255 is refused at once.
   int push_preset(tcApIface& link, uint8_t slot, const SETTINGS& source,
                   const tcPresetHeader& header);
 

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVector>
 
+#include "presets/storage/tcPresetIndex.h"
 #include "presets/storage/tcPresetPackageCodec.h"
 
 class tcPresetPackage {
@@ -13,7 +14,7 @@ class tcPresetPackage {
   enum Result { kIoError = 3 };
 
   static constexpr const char* kPresetFilter = "*.qx770x";
-  static constexpr const char* kIndexName = "qx770x_pset_idx.txt";
+  static constexpr const char* kIndexName = tcPresetIndex::kFileName;
 
   // The preset files and index files below root, each folder's files (by name)
   // before its sub-folders (by name); linked folders are not followed.

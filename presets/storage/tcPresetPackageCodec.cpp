@@ -18,6 +18,11 @@ int refuse(QString* reason, const QString& text, int result) {
   return result;
 }
 
+// Entries are counted from 1, as a user would count them.
+QString damaged(int number, int64_t pos, const char* what) {
+  return QString("entry %1 (at byte %2) %3").arg(number).arg(pos).arg(QLatin1String(what));
+}
+
 }  // namespace
 
 bool tcPresetPackageCodec::is_safe_name(const QByteArray& name) {
@@ -67,21 +72,30 @@ int tcPresetPackageCodec::decode(const QByteArray& bytes, QVector<Entry>* entrie
   // A few bytes after the last entry that cannot hold an entry head end the list.
   while (size - pos >= kEntryHeadSize) {
     const char* head = bytes.constData() + pos;
+    const int number = found.size() + 1;
     if (tcLeBytes::get_u16(head) != kEntryMark) {
-      return refuse(reason, QString("wrong entry mark at byte %1").arg(pos), kBroken);
+      return refuse(reason, damaged(number, pos, "has a wrong entry mark"), kBroken);
     }
     const int64_t name_length = tcLeBytes::get_u16(head + 2);
     const int64_t data_length = tcLeBytes::get_u32(head + 4);
     pos += kEntryHeadSize;
-    if (name_length > kNameLimit || name_length > size - pos ||
-        data_length > size - pos - name_length) {
-      return refuse(reason, QString("entry at byte %1 runs past the end").arg(pos - kEntryHeadSize),
+    if (name_length > kNameLimit || name_length > size - pos) {
+      return refuse(reason,
+                    damaged(number, pos - kEntryHeadSize, "has a name that runs past the end"),
                     kBroken);
     }
     Entry entry;
     entry.name = bytes.mid(static_cast<int>(pos), static_cast<int>(name_length));
     if (!is_safe_name(entry.name)) {
-      return refuse(reason, unsafe_name_reason(entry.name), kBroken);
+      return refuse(reason, QString("entry %1: %2").arg(number).arg(unsafe_name_reason(entry.name)),
+                    kBroken);
+    }
+    if (data_length > size - pos - name_length) {
+      return refuse(reason,
+                    QString("entry %1 (\"%2\") runs past the end of the package")
+                        .arg(number)
+                        .arg(QString::fromLatin1(entry.name)),
+                    kBroken);
     }
     pos += name_length;
     entry.data = complemented(bytes.constData() + pos, static_cast<int>(data_length));

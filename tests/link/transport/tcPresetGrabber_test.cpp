@@ -237,3 +237,18 @@ TEST(tcPresetGrabber, LinkGoingAwayEndsAWait) {
   EXPECT_TRUE(world.fetch().done());
   EXPECT_TRUE(world.push().done());
 }
+
+TEST(tcPresetGrabber, SlotTwoFiftyFiveIsRefusedAtOnce) {
+  tcLinkTestWorld world;
+  TinyPeer peer([](TinyPeer&, const tcFrameView&) {});  // would never answer
+  tcApIface link("127.0.0.1", peer.port(), world.link_stores(), nullptr, nullptr, quick_timing());
+  ASSERT_TRUE(wait_until([&] { return link.connected(); }));
+  SETTINGS target;
+  QElapsedTimer timer;
+  timer.start();
+  EXPECT_EQ(world.fetch().grab_preset(link, tcPresetGrabber::kIdle, target), -1);
+  EXPECT_EQ(world.push().push_preset(link, tcPresetGrabber::kIdle, target, tcPresetHeader()), -1);
+  EXPECT_LT(timer.elapsed(), 1000);
+  QThread::msleep(50);
+  EXPECT_TRUE(peer.received().empty());  // nothing was asked for
+}
