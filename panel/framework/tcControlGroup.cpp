@@ -426,7 +426,21 @@ void tcControlGroup::onGlobalChanged(uint16_t id) {
   for (const SwitchRow* r = switch_table_; r->control != kEnd; ++r) {
     if (r->param == 0 && r->global == id) {
       showSwitchRow(*r);
-      return;
+      break;
+    }
+  }
+  // Value and knob rows may name a global in place of a parameter.
+  if (isLiveParameter(id)) return;
+  for (const ValueRow* r = value_table_; r->control != kEnd; ++r) {
+    if (r->param == id) {
+      showValueRow(*r);
+      break;
+    }
+  }
+  for (const KnobRow* r = knob_table_; r->knob != kEnd; ++r) {
+    if (static_cast<uint16_t>(r->param) == id) {
+      showKnobRow(*r);
+      break;
     }
   }
 }

@@ -102,7 +102,8 @@ class tcControlGroup : public QObject {
   // A live parameter changed; acts only for the current live set: the first
   // value, switch and knob row of this parameter are redrawn.
   virtual void onParameterChanged(uint16_t id, int set_index);
-  // A global changed: the first switch row of this global is redrawn.
+  // A global changed: the first switch, value and knob row of this global are
+  // redrawn.
   virtual void onGlobalChanged(uint16_t id);
   // Shows or hides every bound object, then afterShow().
   virtual void show(bool on);
