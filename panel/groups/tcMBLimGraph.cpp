@@ -16,6 +16,7 @@
 namespace {
 constexpr int kTextPixels = 9;
 constexpr int kMarkTick = 4;
+constexpr int kMarkWidth = 26;
 constexpr int kReductionAlpha = 0xB0;
 }  // namespace
 
@@ -141,18 +142,21 @@ void tcMBLimGraph::draw_texts(QPainter& p) const {
     const int y = tcGuiGraph::to_pixel(graph()->y_axis(), std::strtof(mark.c_str(), nullptr));
     if (y < 0 || y > plot_height()) continue;
     p.drawLine(0, y, kMarkTick, y);
-    p.drawText(QRect(kMarkTick + 2, y - kTextPixels, 40, 2 * kTextPixels),
+    p.drawText(QRect(kMarkTick + 2, y - kTextPixels, kMarkWidth, 2 * kTextPixels),
                Qt::AlignLeft | Qt::AlignVCenter, mark.toQString());
   }
-  const QRect inside(kMarkTick + 2, 2, std::max(plot_width() - 2 * kMarkTick - 4, 1),
-                     std::max(plot_height() - 4, 1));
-  p.drawText(inside, Qt::AlignHCenter | Qt::AlignTop, name_.toQString());
+  // The reductions hang from the top: the texts keep to the bottom line,
+  // right of the marks.
+  const int left = kMarkTick + kMarkWidth;
+  const QRect line(left, 2, std::max(plot_width() - left - 2, 1), std::max(plot_height() - 4, 1));
   const bool boost_cut = editor_ == kEqualiser || editor_ == kAutoEq;
-  p.drawText(inside, Qt::AlignRight | Qt::AlignTop,
+  p.drawText(line, Qt::AlignRight | Qt::AlignBottom,
              QString::fromLatin1(boost_cut ? kBoostCutLabel : kReductionLabel));
+  p.setPen(QColor::fromRgba(graph()->audio_colour()));
+  p.drawText(line, Qt::AlignLeft | Qt::AlignBottom, name_.toQString());
   if (coupling_) {
     p.setPen(QColor::fromRgba(clip_colour_));
-    p.drawText(inside, Qt::AlignRight | Qt::AlignBottom, QString::fromLatin1(kCouplingLabel));
+    p.drawText(line, Qt::AlignHCenter | Qt::AlignBottom, QString::fromLatin1(kCouplingLabel));
   }
   p.restore();
 }
