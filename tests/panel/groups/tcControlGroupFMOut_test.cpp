@@ -72,23 +72,7 @@ TEST_F(FmOutPage, EveryNameOfTheTableIsInTheSkinWithItsKind) {
                                      {G::kEmphasisPos, {tcGuiObject::kRadioGroup}}});
 }
 
-TEST_F(FmOutPage, ListsCarryTheirItemsAndShowTheStoredValue) {
-  const struct {
-    int list;
-    std::vector<const char*> items;
-  } kRows[] = {{G::kEmphasis, {"FLAT", "pre 50uS", "pre 75uS"}},
-               {G::kLimClip, {"Hard", "Firm", "Round"}},
-               {G::kMbKnee, {"Soft", "Hard"}},
-               {G::kBassStroke, {"Off     ", "Soft    ", "Hard    "}},
-               {G::kBassSubOn, {"Off", "On"}},
-               {G::kDigitalOutput, {"AES3", "Baseband"}}};
-  for (const auto& row : kRows) {
-    const auto* list = static_cast<tcGuiCombo*>(object(row.list));
-    ASSERT_EQ(list->entries().size(), row.items.size()) << row.list;
-    for (size_t i = 0; i < row.items.size(); ++i) {
-      EXPECT_STREQ(list->entries()[i].c_str(), row.items[i]) << row.list;
-    }
-  }
+TEST_F(FmOutPage, AListIndexIsTheValueLessItsMinimum) {
   // 0x1606 runs from 1: its index is the value less its minimum.
   live().set_int(0x1606, 3, kSourceProcessor);
   world_.bench()->parameter_changed(0x1606, 0);

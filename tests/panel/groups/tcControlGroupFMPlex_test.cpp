@@ -52,11 +52,6 @@ TEST_F(FmPlexPage, EveryNameOfTheTableIsInTheSkinWithItsKind) {
                                      {G::kMpxProc, radio},
                                      {G::kMpxProcLook, item},
                                      {G::kMpxProcHClip, item}});
-  const auto* stw = static_cast<tcGuiCombo*>(object(G::kStwLimiter));
-  ASSERT_EQ(stw->entries().size(), 11u);
-  EXPECT_STREQ(stw->entries()[0].c_str(), " Off");
-  EXPECT_STREQ(stw->entries()[10].c_str(), " 10%");
-  EXPECT_STREQ(static_cast<tcGuiCombo*>(object(G::kSidebandMode))->entries()[1].c_str(), "SSB_SC");
 }
 
 TEST_F(FmPlexPage, RadioItemsWriteTheValuesTheyStandFor) {
