@@ -252,6 +252,8 @@ class tcControlGroup : public QObject {
   void showKnobRow(const KnobRow& row);
   void showValueRow(const ValueRow& row);
   void showSwitchRow(const SwitchRow& row);
+  // The first value row and the first knob row of a parameter or global.
+  void showRowsOf(uint16_t id);
   const SwitchRow* switchRowOf(int control) const;
   const ValueRow* valueRowOf(int control) const;
   const KnobRow* knobRowOf(int control) const;

@@ -192,42 +192,34 @@ void tcMBLimGraph::draw_handles(QPainter& p) {
 
 int tcMBLimGraph::left_press(int x, int y) {
   tcGuiGraphDragger::left_press(x, y);
-  tcGuiGraphDragger* d = active();
-  return d ? d->left_press(x, y) : 0;
+  return to_active(&tcGuiGraphDragger::left_press, x, y);
 }
 
 int tcMBLimGraph::double_click(int x, int y) {
-  tcGuiGraphDragger* d = active();
-  return d ? d->double_click(x, y) : 0;
+  return to_active(&tcGuiGraphDragger::double_click, x, y);
 }
 
 int tcMBLimGraph::right_press(int x, int y) {
   tcGuiGraphDragger::right_press(x, y);
-  tcGuiGraphDragger* d = active();
-  return d ? d->right_press(x, y) : 0;
+  return to_active(&tcGuiGraphDragger::right_press, x, y);
 }
 
 int tcMBLimGraph::release(int x, int y) {
-  tcGuiGraphDragger* d = active();
-  return d ? d->release(x, y) : 0;
+  return to_active(&tcGuiGraphDragger::release, x, y);
 }
 
 int tcMBLimGraph::drag(int dx, int dy, int modifiers) {
-  tcGuiGraphDragger* d = active();
-  return d ? d->drag(dx, dy, modifiers) : 0;
+  return to_active(&tcGuiGraphDragger::drag, dx, dy, modifiers);
 }
 
 int tcMBLimGraph::hover(int x, int y) {
-  tcGuiGraphDragger* d = active();
-  return d ? d->hover(x, y) : 0;
+  return to_active(&tcGuiGraphDragger::hover, x, y);
 }
 
 int tcMBLimGraph::wheel(int step, int modifiers) {
-  tcGuiGraphDragger* d = active();
-  return d ? d->wheel(step, modifiers) : 0;
+  return to_active(&tcGuiGraphDragger::wheel, step, modifiers);
 }
 
 int tcMBLimGraph::leave() {
-  tcGuiGraphDragger* d = active();
-  return d ? d->leave() : 0;
+  return to_active(&tcGuiGraphDragger::leave);
 }

@@ -84,6 +84,12 @@ class tcMBLimGraph : public tcGuiGraphDragger {
   int leave() override;
 
  private:
+  // A pointer hook of the active editor; 0 (nothing to do) without one.
+  template <class... Args>
+  int to_active(int (tcGuiGraphDragger::*hook)(Args...), Args... args) const {
+    tcGuiGraphDragger* d = active();
+    return d ? (d->*hook)(args...) : 0;
+  }
   uint32_t skin_colour(const char* name, uint32_t missing) const;
   int reduction_depth(uint8_t reading) const;
   void draw_texts(QPainter& p) const;

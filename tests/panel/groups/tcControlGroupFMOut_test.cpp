@@ -21,18 +21,10 @@ namespace {
 
 using G = tcControlGroupFMOut;
 
-class FmOutPage : public ::testing::Test {
+class FmOutPage : public tcPageTest<G> {
  protected:
-  void SetUp() override {
-    world_.open();
-    ASSERT_EQ(world_.setup_result(), 0);
-    world_.bench()->select_page(tcAPBench::kPageFmOut);
-    group_ = world_.group<G>(tcAPBench::kFmOut);
-    ASSERT_NE(group_, nullptr);
-  }
-  tcGuiObject* object(int id) { return group_->findObject(id); }
+  FmOutPage() : tcPageTest(tcAPBench::kPageFmOut, tcAPBench::kFmOut) {}
   tcGuiSlider* slider(int id) { return static_cast<tcGuiSlider*>(object(id)); }
-  SETTINGS& live() { return world_.live(); }
   uint32_t delay() { return world_.stores().globals().int_value(G::kDelayGlobal); }
   // A drag of a horizontal slider from its thumb by dx pixels.
   void slide(int id, int dx) {
@@ -40,9 +32,6 @@ class FmOutPage : public ::testing::Test {
     const QPoint thumb(s->x() + s->thumb_of(s->value()), s->area().center().y());
     world_.drag(thumb, thumb + QPoint(dx, 0));
   }
-
-  tcPagesWorld world_;
-  G* group_ = nullptr;
 };
 
 TEST_F(FmOutPage, EveryNameOfTheTableIsInTheSkinWithItsKind) {

@@ -20,25 +20,14 @@ namespace {
 
 using G = tcControlGroupFMPlex;
 
-class FmPlexPage : public ::testing::Test {
+class FmPlexPage : public tcPageTest<G> {
  protected:
-  void SetUp() override {
-    world_.open();
-    ASSERT_EQ(world_.setup_result(), 0);
-    world_.bench()->select_page(tcAPBench::kPageFmPlex);
-    group_ = world_.group<G>(tcAPBench::kFmPlex);
-    ASSERT_NE(group_, nullptr);
-  }
-  tcGuiObject* object(int id) { return group_->findObject(id); }
-  SETTINGS& live() { return world_.live(); }
+  FmPlexPage() : tcPageTest(tcAPBench::kPageFmPlex, tcAPBench::kFmPlex) {}
   GLOBALS& globals() { return world_.stores().globals(); }
   const tcGuiObject* selected(int radio) {
     const auto* g = static_cast<tcGuiRadioGroup*>(object(radio));
     return g->items()[static_cast<size_t>(g->selected())];
   }
-
-  tcPagesWorld world_;
-  G* group_ = nullptr;
 };
 
 TEST_F(FmPlexPage, EveryNameOfTheTableIsInTheSkinWithItsKind) {

@@ -16,20 +16,9 @@ namespace {
 
 using G = tcControlGroupHDOut;
 
-class HdOutPage : public ::testing::Test {
+class HdOutPage : public tcPageTest<G> {
  protected:
-  void SetUp() override {
-    world_.open();
-    ASSERT_EQ(world_.setup_result(), 0);
-    world_.bench()->select_page(tcAPBench::kPageHdOut);
-    group_ = world_.group<G>(tcAPBench::kHdOut);
-    ASSERT_NE(group_, nullptr);
-  }
-  tcGuiObject* object(int id) { return group_->findObject(id); }
-  SETTINGS& live() { return world_.live(); }
-
-  tcPagesWorld world_;
-  G* group_ = nullptr;
+  HdOutPage() : tcPageTest(tcAPBench::kPageHdOut, tcAPBench::kHdOut) {}
 };
 
 TEST_F(HdOutPage, EveryNameOfTheTableIsInTheSkinWithItsKind) {

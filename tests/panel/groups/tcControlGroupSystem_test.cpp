@@ -30,23 +30,13 @@ tcMeterRecord record_of(float celsius, uint8_t analog, uint8_t digital) {
                             {G::kDigitalOffset, digital}});
 }
 
-class SystemPage : public ::testing::Test {
+class SystemPage : public tcPageTest<G> {
  protected:
-  void SetUp() override {
-    world_.open();
-    ASSERT_EQ(world_.setup_result(), 0);
-    world_.bench()->select_page(tcAPBench::kPageSystem);
-    group_ = world_.group<G>(tcAPBench::kSystem);
-    ASSERT_NE(group_, nullptr);
-  }
-  tcGuiObject* object(int id) { return group_->findObject(id); }
+  SystemPage() : tcPageTest(tcAPBench::kPageSystem, tcAPBench::kSystem) {}
   // Feeds records until the lamps have just been set.
   void feed_update(const tcMeterRecord& r) {
     for (int i = 0; i < tcInputLamp::kRecordsPerUpdate; ++i) group_->onMeterRecord(r);
   }
-
-  tcPagesWorld world_;
-  G* group_ = nullptr;
 };
 
 TEST_F(SystemPage, EveryNameOfTheTableIsInTheSkin) {

@@ -12,20 +12,9 @@ namespace {
 
 using G = tcControlGroupTest;
 
-class TestPage : public ::testing::Test {
+class TestPage : public tcPageTest<G> {
  protected:
-  void SetUp() override {
-    world_.open();
-    ASSERT_EQ(world_.setup_result(), 0);
-    world_.bench()->select_page(tcAPBench::kPageTest);
-    group_ = world_.group<G>(tcAPBench::kTest);
-    ASSERT_NE(group_, nullptr);
-  }
-  tcGuiObject* object(int id) { return group_->findObject(id); }
-  SETTINGS& live() { return world_.live(); }
-
-  tcPagesWorld world_;
-  G* group_ = nullptr;
+  TestPage() : tcPageTest(tcAPBench::kPageTest, tcAPBench::kTest) {}
 };
 
 TEST_F(TestPage, EveryNameOfTheTableIsInTheSkinWithItsKind) {

@@ -5,10 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QThread>
-#include <functional>
 #include <memory>
 #include <thread>
 
@@ -24,6 +22,7 @@
 #include "panel/groups/tcTK3Bench.h"
 #include "panel/window/tcApWidget.h"
 #include "skin/objects/tcGQGuiWidget.h"
+#include "tests/link/transport/tcLinkTestWorld.h"
 #include "tests/panel/groups/tcPagesWorld.h"
 #include "tools/simulator/tcSimServer.h"
 #include "tools/simulator/tcSimState.h"
@@ -32,17 +31,6 @@
 namespace {
 
 constexpr int kPresetSlot = 40;  // past the factory presets
-
-bool wait_until(const std::function<bool()>& done, int timeout_ms = 8000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeout_ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(2);
-  }
-  return true;
-}
 
 // One control of a page and the parameter it drives.
 struct PageKnob {

@@ -2,6 +2,8 @@
 // The page test skin under tests/panel/data/pages (the front-panel frame with
 // the output, stereo encoder, system and test pages) on the model's bench, in
 // a host widget of the panel's size, driven by real mouse events.
+#include <gtest/gtest.h>
+
 #include <QImage>
 #include <QMouseEvent>
 #include <QTest>
@@ -10,6 +12,7 @@
 #include "link/protocol/tcMeterRecord.h"
 #include "panel/framework/tcControlGroup.h"
 #include "panel/groups/tcTK3Bench.h"
+#include "params/SETTINGS.h"
 #include "tests/panel/tcFrontPanelWorld.h"
 
 inline QString tcPagesSkin() {
@@ -61,6 +64,29 @@ class tcPagesWorld : public tcFrontPanelWorld {
 
  private:
   tcTK3Bench* bench_ = nullptr;
+};
+
+// A test of one page group: the page skin opened on that page.
+template <class Group>
+class tcPageTest : public ::testing::Test {
+ protected:
+  tcPageTest(int page, int slot) : page_(page), slot_(slot) {}
+  void SetUp() override {
+    world_.open();
+    ASSERT_EQ(world_.setup_result(), 0);
+    world_.bench()->select_page(page_);
+    group_ = world_.group<Group>(slot_);
+    ASSERT_NE(group_, nullptr);
+  }
+  tcGuiObject* object(int id) const { return group_->findObject(id); }
+  SETTINGS& live() { return world_.live(); }
+
+  tcPagesWorld world_;
+  Group* group_ = nullptr;
+
+ private:
+  const int page_;
+  const int slot_;
 };
 
 // A meter record with the given bytes set (magic and format in place).
