@@ -1,32 +1,27 @@
-// The output, stereo encoder, system and test pages against the simulator run
-// in-process, over a real link made by the main window: a control moved on
+// The output, stereo encoder, system and test pages as the main window's panel,
+// against the simulator run in-process over a real link: a control moved on
 // each page reaches the processor, and a preset the processor recalls into the
 // live bank redraws the pages.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QTemporaryDir>
+#include <QDir>
+#include <QFile>
+#include <QSignalSpy>
 #include <QThread>
-#include <memory>
-#include <thread>
 
-#include "link/devices/tcConnection.h"
-#include "link/devices/tcDeviceList.h"
 #include "link/transport/tcApIface.h"
 #include "link/transport/tcApStores.h"
+#include "link/transport/tcMeterIface.h"
 #include "panel/groups/tcControlGroupFMOut.h"
 #include "panel/groups/tcControlGroupFMPlex.h"
 #include "panel/groups/tcControlGroupHDOut.h"
 #include "panel/groups/tcControlGroupSystem.h"
 #include "panel/groups/tcControlGroupTest.h"
 #include "panel/groups/tcTK3Bench.h"
-#include "panel/window/tcApWidget.h"
-#include "skin/objects/tcGQGuiWidget.h"
-#include "tests/link/transport/tcLinkTestWorld.h"
+#include "panel/window/TK3Widget.h"
 #include "tests/panel/groups/tcPagesWorld.h"
-#include "tools/simulator/tcSimServer.h"
-#include "tools/simulator/tcSimState.h"
-#include "tools/simulator/tcSimStateFile.h"
+#include "tests/panel/window/tcWindowOnline.h"
 
 namespace {
 
@@ -46,37 +41,24 @@ const PageKnob kKnobs[] = {
     {tcAPBench::kPageTest, tcAPBench::kTest, tcControlGroupTest::kOutKnob, 0x1901},
 };
 
-class PagesOnline : public ::testing::Test {
+// The window on-line with the page skin as its panel.
+class PagesOnline : public tcWindowOnline<TK3Widget> {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(work_.isValid() && docs_.isValid() && sim_dir_.isValid());
     store_preset();
-    options_.port = 0;
-    options_.state_dir = sim_dir_.path();
-    server_ = std::make_unique<tcSimServer>(options_, state_, file_);
-    ASSERT_EQ(server_->open(), 0);
-    serving_ = std::thread([this] { server_->run(); });
-
-    ASSERT_EQ(window_.init({{"qx770xpro"}, work_.path(), docs_.path()}), 0);
-    window_.context()->options().set_guru(true);
-    tcDeviceList* devices = window_.devices();
-    ASSERT_NE(devices->add("Sim", "127.0.0.1"), nullptr);
-    devices->set_current(devices->index_of("Sim"));
-    LinkTiming quick;
-    quick.connect_wait_ms = 200;
-    window_.connection()->set_link_target(server_->port(), quick);
-    window_.connection()->set_online(true);
-    ASSERT_TRUE(wait_until([&] {
-      return window_.connection()->state() == tcConnection::kOnline &&
-             window_.stores()->directory().present(kPresetSlot);
-    }));
-    open_panel();
+    tcWindowOnline::SetUp();
   }
-
-  void TearDown() override {
-    host_.reset();
-    window_.close();
-    stop_simulator();
+  void before_online() override {
+    window_.context()->options().set_guru(true);
+    const QDir source(tcPagesSkin());
+    const QDir target(QDir(window_.context()->dirs().skins_dir()).filePath("pages"));
+    QDir().mkpath(target.path());
+    for (const QString& f : source.entryList(QDir::Files)) {
+      QFile::copy(source.filePath(f), target.filePath(f));
+    }
+    ASSERT_EQ(window_.load_skin("pages", false, false), 0);
+    window_.resize(tcPagesWorld::kWidth, tcPagesWorld::kHeight);
+    window_.show();
   }
 
   // A preset on the processor whose values differ from the defaults on every page.
@@ -91,84 +73,42 @@ class PagesOnline : public ::testing::Test {
     ASSERT_TRUE(state_.store_preset(kPresetSlot, &preset_, header));
   }
 
-  // The panel on the page skin, on the window's stores, with the processor's
-  // changes routed to it as the window routes them to its own bench.
-  void open_panel() {
-    tcApStores& stores = *window_.stores();
-    tcPanelStores panel;
-    panel.banks = &stores.banks();
-    panel.globals = &stores.globals();
-    panel.options = &window_.context()->options();
-    panel.quick_save = &stores.quick_save();
-    host_ = std::make_unique<tcGQGuiWidget>();
-    host_->resize(tcPagesWorld::kWidth, tcPagesWorld::kHeight);
-    auto bench =
-        std::make_unique<tcTK3Bench>(tcString(tcPagesSkin().toLocal8Bit().constData()), panel);
-    bench_ = bench.get();
-    host_->set_bench(std::move(bench));
-    ASSERT_EQ(bench_->setup(), 0);
-    QObject::connect(&window_, &tcApWidget::sig_gui_settings_dirty, host_.get(), [this](int set) {
-      const tcParamTable& table = tcParamTable::presets();
-      for (uint16_t id = table.first_id(); id != 0xFFFF; id = table.next_id(id)) {
-        if (window_.stores()->bank_panel().take(static_cast<uint16_t>(set), id)) {
-          bench_->parameter_changed(id, set);
-        }
-      }
-    });
-  }
-
-  void stop_simulator() {
-    if (!serving_.joinable()) return;
-    server_->stop();
-    serving_.join();
-  }
-
-  tcGuiObject* object(int slot, int id) { return bench_->group(slot)->findObject(id); }
-  SETTINGS& bank() { return *window_.stores()->banks().set(0); }
+  tcTK3Bench* panel() { return window_.panel(); }
+  tcGuiObject* object(int slot, int id) { return panel()->group(slot)->findObject(id); }
+  SETTINGS& bank() { return *stores().banks().set(0); }
 
   // A drag upwards on an object of the shown page, as the mouse makes it.
   void drag_up(const tcGuiObject* o, int pixels) {
     QPoint at = o->area().center();
-    QTest::mousePress(host_.get(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mousePress(&window_, Qt::LeftButton, Qt::NoModifier, at);
     for (int i = 0; i < pixels; ++i) {
       at.ry() -= 1;
       QMouseEvent move(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-      QApplication::sendEvent(host_.get(), &move);
+      QApplication::sendEvent(&window_, &move);
     }
-    QTest::mouseRelease(host_.get(), Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(&window_, Qt::LeftButton, Qt::NoModifier, at);
   }
 
-  QTemporaryDir work_, docs_, sim_dir_;
-  tcSimOptions options_;
-  tcSimState state_;
-  tcSimStateFile file_{sim_dir_.path()};
-  std::unique_ptr<tcSimServer> server_;
-  std::thread serving_;
   SETTINGS preset_;
-  tcApWidget window_;
-  std::unique_ptr<tcGQGuiWidget> host_;
-  tcTK3Bench* bench_ = nullptr;
 };
 
 TEST_F(PagesOnline, AControlOnEachPageReachesTheProcessor) {
   std::vector<uint32_t> moved;
   for (const PageKnob& k : kKnobs) {
-    bench_->select_page(k.page);
+    panel()->select_page(k.page);
     const uint32_t before = bank().raw(k.param);
     drag_up(object(k.slot, k.knob), 4);
     ASSERT_EQ(bank().raw(k.param), before + 4) << k.param;
     moved.push_back(bank().raw(k.param));
   }
-  bench_->select_page(tcAPBench::kPageSystem);
+  panel()->select_page(tcAPBench::kPageSystem);
   QTest::mouseClick(
-      host_.get(), Qt::LeftButton, Qt::NoModifier,
+      &window_, Qt::LeftButton, Qt::NoModifier,
       object(tcAPBench::kSystem, tcControlGroupSystem::kSystemFollow)->area().center());
-  ASSERT_EQ(window_.stores()->globals().bool_value(0x2000), 1);
+  ASSERT_EQ(stores().globals().bool_value(0x2000), 1);
 
-  ASSERT_TRUE(wait_until([&] {
-    return !window_.stores()->bank_send().record(0)->any() &&
-           !window_.stores()->globals_send().any();
-  }));
+  ASSERT_TRUE(wait(
+      [&] { return !stores().bank_send().record(0)->any() && !stores().globals_send().any(); }));
   QThread::msleep(300);  // the frames are on their way to the simulator
   stop_simulator();
   for (size_t i = 0; i < moved.size(); ++i) {
@@ -180,19 +120,34 @@ TEST_F(PagesOnline, AControlOnEachPageReachesTheProcessor) {
 TEST_F(PagesOnline, APresetRecalledOnTheProcessorRedrawsThePages) {
   ASSERT_NE(window_.connection()->link(), nullptr);
   ASSERT_GT(window_.connection()->link()->send_take(0, kPresetSlot, 0), 0);
-  ASSERT_TRUE(wait_until([&] {
+  ASSERT_TRUE(wait([&] {
     for (const PageKnob& k : kKnobs) {
       if (object(k.slot, k.knob)->value() != static_cast<int>(preset_.raw(k.param))) return false;
     }
     return true;
   }));
   for (const PageKnob& k : kKnobs) EXPECT_EQ(bank().raw(k.param), preset_.raw(k.param));
-  const auto* fm = static_cast<tcControlGroupFMOut*>(bench_->group(tcAPBench::kFmOut));
+  const auto* fm = static_cast<tcControlGroupFMOut*>(panel()->group(tcAPBench::kFmOut));
   EXPECT_EQ(fm->findObject(tcControlGroupFMOut::kMbCouplingW)->value(), 1);
   EXPECT_EQ(fm->findObject(tcControlGroupFMOut::kMbCouplingT)->value(), 1);
   EXPECT_EQ(fm->findObject(tcControlGroupFMOut::kMasterDisplay)->text(), bank().format(0x1600));
   // Nothing the processor sent goes back to it.
-  EXPECT_FALSE(window_.stores()->bank_send().record(0)->any());
+  EXPECT_FALSE(stores().bank_send().record(0)->any());
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PagesOnline, TheMeterTransportSwitchBringsMetersOverTheLink) {
+  // With the UDP listener closed, records can only come inside link messages.
+  stores().meters()->close();
+  panel()->select_page(tcAPBench::kPageSystem);
+  QSignalSpy clock(&window_, &tcApWidget::sig_ap_clock);
+  QTest::mouseClick(&window_, Qt::LeftButton, Qt::NoModifier,
+                    object(tcAPBench::kSystem, tcControlGroupSystem::kTcpMeters)->area().center());
+  EXPECT_EQ(window_.context()->options().tcp_meters(), 1);
+  ASSERT_TRUE(wait([&] { return clock.count() >= 2; }));
 }
 
 }  // namespace
