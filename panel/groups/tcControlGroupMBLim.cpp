@@ -26,7 +26,10 @@ const char* const tcControlGroupMBLim::kEqMarks[] = {"-12", "-6", "0", "+6", "+1
 
 tcControlGroupMBLim::tcControlGroupMBLim(tcAPBench* bench, const NameRow* names,
                                          const Layout& layout)
-    : tcControlGroup(bench, names), layout_(layout) {
+    : tcControlGroup(bench, names),
+      layout_(layout),
+      graph_(findGraph()),
+      owns_graph_(graph_ && graph_ != bench->main_graph()) {
   uint16_t switch_base = 0;
   for (const Quantity* q = layout_.quantities; q && q->item != 0; ++q) {
     quantities_.push_back(*q);
@@ -35,9 +38,8 @@ tcControlGroupMBLim::tcControlGroupMBLim(tcAPBench* bench, const NameRow* names,
   }
   type_rows_.push_back(tcRadioRow{0, 0, 0});
 
-  tcGuiApGraph* g = graph();
-  if (!g || quantities_.empty()) return;
-  view_ = std::make_unique<tcMBLimGraph>(g, bench->stores().banks, layout_.eq, switch_base);
+  if (!graph_ || quantities_.empty()) return;
+  view_ = std::make_unique<tcMBLimGraph>(graph_, bench->stores().banks, layout_.eq, switch_base);
   view_->bands()->set_band_ops(tcDraggerBandOps{
       [this](int band, float value) {
         const SETTINGS* set = liveSet();
@@ -56,9 +58,11 @@ tcControlGroupMBLim::tcControlGroupMBLim(tcAPBench* bench, const NameRow* names,
   }
 }
 
-tcControlGroupMBLim::~tcControlGroupMBLim() = default;
+tcControlGroupMBLim::~tcControlGroupMBLim() {
+  giveGraphBack();
+}
 
-tcGuiApGraph* tcControlGroupMBLim::graph() const {
+tcGuiApGraph* tcControlGroupMBLim::findGraph() const {
   if (tcGuiObject* own = findObjectOfKind(layout_.own_graph, tcGuiObject::kApGraph)) {
     return static_cast<tcGuiApGraph*>(own);
   }
@@ -80,23 +84,40 @@ void tcControlGroupMBLim::refreshAll() {
   showQuantity();
 }
 
-bool tcControlGroupMBLim::ownsGraph() const {
-  return findObjectOfKind(layout_.own_graph, tcGuiObject::kApGraph) != nullptr;
+void tcControlGroupMBLim::afterShow() {
+  if (!view_) return;
+  if (visible() || owns_graph_) {
+    borrowGraph();
+    showQuantity();
+  } else {
+    giveGraphBack();
+  }
 }
 
-void tcControlGroupMBLim::afterShow() {
-  tcGuiApGraph* g = graph();
-  if (!view_ || !g) return;
-  if (visible() || ownsGraph()) {
-    g->set_dragger(0, view_.get());
-    g->set_dragger(1, view_.get());
-    showQuantity();
-    return;
+void tcControlGroupMBLim::borrowGraph() {
+  tcGuiApGraph* g = graph_;
+  if (!owns_graph_ && !borrowed_) {
+    saved_axes_[0] = g->x_axis();
+    saved_axes_[1] = g->y_axis();
+    for (int slot = 0; slot < 2; ++slot) saved_draggers_[slot] = g->dragger(slot);
+    borrowed_ = true;
   }
-  // The shared graph goes back to whichever page is shown next.
-  for (int slot = 0; slot < 2; ++slot) {
-    if (g->dragger(slot) == view_.get()) g->set_dragger(slot, nullptr);
+  // Both slots: the graph's mode does not matter to the page.
+  g->set_dragger(0, view_.get());
+  g->set_dragger(1, view_.get());
+}
+
+void tcControlGroupMBLim::giveGraphBack() {
+  if (!borrowed_) return;
+  borrowed_ = false;
+  tcGuiApGraph* g = graph_;
+  // A page that took the graph since keeps it.
+  if (g->dragger(0) != view_.get()) return;
+  for (int axis = 0; axis < 2; ++axis) {
+    const tcGuiGraph::Axis& a = saved_axes_[axis];
+    g->set_axis(axis == 0, a.kind, a.minimum, a.maximum);
   }
+  for (int slot = 0; slot < 2; ++slot) g->set_dragger(slot, saved_draggers_[slot]);
 }
 
 void tcControlGroupMBLim::selectQuantity(int number) {
@@ -116,7 +137,7 @@ void tcControlGroupMBLim::showQuantity() {
                        static_cast<uint32_t>(q.number));
   if (!view_) return;
   // The axes belong to whichever page shows the shared graph.
-  if (visible() || ownsGraph()) {
+  if (visible() || owns_graph_) {
     const SETTINGS* set = liveSet();
     const bool bands = q.editor == tcMBLimGraph::kBands && set;
     view_->show_quantity(q.editor, q.name, q.marks, bands ? set->float_min(q.first) : -kEqRangeDb,
@@ -150,7 +171,7 @@ void tcControlGroupMBLim::showCoupling() {
 }
 
 void tcControlGroupMBLim::repaintGraph() const {
-  const tcGuiApGraph* g = graph();
+  const tcGuiApGraph* g = graph_;
   if (g && g->visible()) bench()->invalidate(g->area());
 }
 
@@ -192,5 +213,5 @@ void tcControlGroupMBLim::onGraphReadings(const tcGraphReadings& readings) {
   if (!view_) return;
   view_->set_readings(readings);
   // The Main group repaints the shared graph itself.
-  if (ownsGraph()) repaintGraph();
+  if (owns_graph_) repaintGraph();
 }

@@ -6,6 +6,7 @@
 // the automatic equaliser that only the meter records tell. The page draws on
 // a graph of its own when the skin has one, else on the panel's shared graph,
 // which it takes over while it is shown.
+#include <QPointer>
 #include <memory>
 #include <vector>
 
@@ -64,7 +65,8 @@ class tcControlGroupMBLim : public tcControlGroup {
   void onListStep(int id, int n) override;
   void onRadioSelected(int id, int index) override;
   void fillListItems(int id) override;
-  tcGuiApGraph* graph() const override;
+  // The page's own graph, else the panel's shared one; none without either.
+  tcGuiApGraph* graph() const override { return graph_; }
   void onGraphReadings(const tcGraphReadings& readings) override;
 
   // The number of the quantity shown.
@@ -86,16 +88,24 @@ class tcControlGroupMBLim : public tcControlGroup {
 
  private:
   const Quantity& shown() const { return quantities_[current_]; }
-  // Whether the page draws on a graph of its own (else on the shared one).
-  bool ownsGraph() const;
+  tcGuiApGraph* findGraph() const;
   void showQuantity();
   // Values of the band graph's editors from the live set.
   void refreshGraph();
   bool inBands(uint16_t id) const;
+  // The shared graph while the page is shown: its axes and draggers are kept
+  // and given back when the page is hidden.
+  void borrowGraph();
+  void giveGraphBack();
 
   const Layout layout_;
+  tcGuiApGraph* const graph_;
+  const bool owns_graph_;  // a graph of the page's own, else the shared one
   std::vector<Quantity> quantities_;
   std::vector<tcRadioRow> type_rows_;
   size_t current_ = 0;
   std::unique_ptr<tcMBLimGraph> view_;
+  bool borrowed_ = false;
+  tcGuiGraph::Axis saved_axes_[2];
+  QPointer<tcGuiGraphDragger> saved_draggers_[2];
 };

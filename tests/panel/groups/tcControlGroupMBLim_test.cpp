@@ -203,14 +203,18 @@ TEST(BandGraphShared, WithoutAGraphOfItsOwnThePageTakesTheSharedOneWhileShown) {
   ASSERT_NE(shared, nullptr);
   EXPECT_EQ(fm->graph(), shared);
 
+  const tcGuiGraph::Axis own = shared->y_axis();
   world.bench()->select_page(tcAPBench::kPageFmOut);
   EXPECT_EQ(shared->active_dragger(), fm->bandGraph());
   world.bench()->select_page(tcAPBench::kPageHdOut);
   EXPECT_EQ(shared->active_dragger(), hd->bandGraph());
   EXPECT_FLOAT_EQ(shared->y_axis().maximum, world.live().float_max(0x1730));
+  // Given back as it was found.
   world.bench()->select_page(tcAPBench::kPageSystem);
   EXPECT_EQ(shared->dragger(0), nullptr);
   EXPECT_EQ(shared->dragger(1), nullptr);
+  EXPECT_FLOAT_EQ(shared->y_axis().minimum, own.minimum);
+  EXPECT_FLOAT_EQ(shared->y_axis().maximum, own.maximum);
 
   // A refresh while another page shows leaves the shared axes alone.
   shared->set_axis(false, tcGuiGraph::kLinearFromMax, -30.0f, 30.0f);
