@@ -57,7 +57,7 @@ const tcListItems kLists[] = {
 };
 
 // The emphasis and its position may also be drawn as radio groups of their
-// items, or as one button per item.
+// items, or with one button (chooses and lights) or lamp (lights) per item.
 const tcRadioRow kChoices[] = {
     {G::kEmphasis, G::kEmphasisFlat, 2},
     {G::kEmphasis, G::kPreEmphasis50, 3},
@@ -275,9 +275,10 @@ void tcControlGroupFMOut::showEmphasis() {
   for (const ChoiceParam& c : kChoiceParams) {
     tcRadioTable::select(*this, kChoices, c.group, paramValue(c.param));
   }
-  // Items drawn as buttons light when chosen.
+  // Items drawn as buttons or lamps light when chosen.
   for (const tcRadioRow* row = kChoices; row->group != 0; ++row) {
-    if (findObjectOfKind(row->item, tcGuiObject::kButton)) {
+    const tcGuiObject* item = findObject(row->item);
+    if (item && (item->kind() == tcGuiObject::kButton || item->kind() == tcGuiObject::kLamp)) {
       setState(row->item, paramValue(param_of_choice(row->group)) == row->value ? 1 : 0);
     }
   }
