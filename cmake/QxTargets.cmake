@@ -29,8 +29,10 @@ endfunction()
 # Every <unit>_test.cpp of a test folder goes into one test program, named after
 # the folder (<folder>_test or <folder>_<subfolder>_test), whose cases CTest
 # learns one by one.
+# SERIAL keeps the folder's cases from running beside others (they use fixed
+# ports such as the processor's 55900).
 function(qx_add_test_folder name)
-  cmake_parse_arguments(ARG "" "DIR" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "SERIAL" "DIR" "DEPS" ${ARGN})
   set(_dir ${CMAKE_CURRENT_SOURCE_DIR})
   if(ARG_DIR)
     set(_dir ${CMAKE_CURRENT_SOURCE_DIR}/${ARG_DIR})
@@ -42,9 +44,14 @@ function(qx_add_test_folder name)
   add_executable(${name}_test ${_sources})
   target_link_libraries(${name}_test PRIVATE qx_test_support ${ARG_DEPS} GTest::gtest Qt5::Test)
   set_target_properties(${name}_test PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  set(_properties "")
+  if(ARG_SERIAL)
+    set(_properties PROPERTIES RUN_SERIAL TRUE)
+  endif()
   gtest_discover_tests(${name}_test
     WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-    DISCOVERY_TIMEOUT 60)
+    DISCOVERY_TIMEOUT 60
+    ${_properties})
 endfunction()
 
 # Checks the layering after every library is declared: a library includes

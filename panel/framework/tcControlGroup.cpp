@@ -399,18 +399,10 @@ void tcControlGroup::refreshKnobs() {
   for (const KnobRow* r = knob_table_; r->knob != kEnd; ++r) showKnobRow(*r);
 }
 
-void tcControlGroup::onParameterChanged(uint16_t id, int set_index) {
-  const tcLiveSettings* banks = bench_->stores().banks;
-  if (!banks || set_index != banks->current_slot()) return;
+void tcControlGroup::showRowsOf(uint16_t id) {
   for (const ValueRow* r = value_table_; r->control != kEnd; ++r) {
     if (r->param == id) {
       showValueRow(*r);
-      break;
-    }
-  }
-  for (const SwitchRow* r = switch_table_; r->control != kEnd; ++r) {
-    if (r->param == id) {
-      showSwitchRow(*r);
       break;
     }
   }
@@ -422,13 +414,27 @@ void tcControlGroup::onParameterChanged(uint16_t id, int set_index) {
   }
 }
 
+void tcControlGroup::onParameterChanged(uint16_t id, int set_index) {
+  const tcLiveSettings* banks = bench_->stores().banks;
+  if (!banks || set_index != banks->current_slot()) return;
+  for (const SwitchRow* r = switch_table_; r->control != kEnd; ++r) {
+    if (r->param == id) {
+      showSwitchRow(*r);
+      break;
+    }
+  }
+  showRowsOf(id);
+}
+
 void tcControlGroup::onGlobalChanged(uint16_t id) {
   for (const SwitchRow* r = switch_table_; r->control != kEnd; ++r) {
     if (r->param == 0 && r->global == id) {
       showSwitchRow(*r);
-      return;
+      break;
     }
   }
+  // Value and knob rows may name a global in place of a parameter.
+  if (!isLiveParameter(id)) showRowsOf(id);
 }
 
 void tcControlGroup::show(bool on) {

@@ -102,7 +102,8 @@ class tcControlGroup : public QObject {
   // A live parameter changed; acts only for the current live set: the first
   // value, switch and knob row of this parameter are redrawn.
   virtual void onParameterChanged(uint16_t id, int set_index);
-  // A global changed: the first switch row of this global is redrawn.
+  // A global changed: the first switch, value and knob row of this global are
+  // redrawn.
   virtual void onGlobalChanged(uint16_t id);
   // Shows or hides every bound object, then afterShow().
   virtual void show(bool on);
@@ -251,6 +252,8 @@ class tcControlGroup : public QObject {
   void showKnobRow(const KnobRow& row);
   void showValueRow(const ValueRow& row);
   void showSwitchRow(const SwitchRow& row);
+  // The first value row and the first knob row of a parameter or global.
+  void showRowsOf(uint16_t id);
   const SwitchRow* switchRowOf(int control) const;
   const ValueRow* valueRowOf(int control) const;
   const KnobRow* knobRowOf(int control) const;

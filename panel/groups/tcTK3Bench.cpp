@@ -2,7 +2,12 @@
 
 #include <memory>
 
+#include "panel/groups/tcControlGroupFMOut.h"
+#include "panel/groups/tcControlGroupFMPlex.h"
+#include "panel/groups/tcControlGroupHDOut.h"
 #include "panel/groups/tcControlGroupMain.h"
+#include "panel/groups/tcControlGroupSystem.h"
+#include "panel/groups/tcControlGroupTest.h"
 
 namespace {
 
@@ -21,6 +26,11 @@ struct GroupRow {
 // Creation order of the groups; a page group joins with its row.
 const GroupRow kGroups[] = {
     {tcAPBench::kMain, &make<tcControlGroupMain>},
+    {tcAPBench::kHdOut, &make<tcControlGroupHDOut>},
+    {tcAPBench::kTest, &make<tcControlGroupTest>},
+    {tcAPBench::kSystem, &make<tcControlGroupSystem>},
+    {tcAPBench::kFmOut, &make<tcControlGroupFMOut>},
+    {tcAPBench::kFmPlex, &make<tcControlGroupFMPlex>},
 };
 
 }  // namespace

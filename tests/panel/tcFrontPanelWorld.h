@@ -23,9 +23,11 @@ inline QString tcFrontPanelSkin() {
   return qEnvironmentVariable("QX_SOURCE_DIR") + QStringLiteral("/tests/panel/data/frontpanel");
 }
 
-// A copy of the front-panel skin in `dir` without the objects whose ids are named.
-inline QString tcFrontPanelSkinWithout(const QTemporaryDir& dir, const QStringList& ids) {
-  const QDir source(tcFrontPanelSkin());
+// A copy of the front-panel skin (or of another test skin) in `dir` without the
+// objects whose ids are named.
+inline QString tcFrontPanelSkinWithout(const QTemporaryDir& dir, const QStringList& ids,
+                                       const QString& skin = tcFrontPanelSkin()) {
+  const QDir source(skin);
   for (const QString& f : source.entryList({"*.png"}, QDir::Files)) {
     QFile::copy(source.filePath(f), dir.filePath(f));
   }

@@ -33,13 +33,14 @@ inline std::map<int, tcKindSet> tcExpectedKinds(const tcControlGroup& g) {
   return kinds;
 }
 
-// `extra`: kinds of controls outside the tables (an empty set takes any kind).
+// `extra`: kinds of controls outside the tables, or further kinds a skin may
+// give a table's control (an empty set takes any kind).
 // `absent`: names the skin may lack.
 inline void tcExpectGroupMatchesSkin(const tcControlGroup& g,
                                      const std::map<int, tcKindSet>& extra = {},
                                      const std::set<std::string>& absent = {}) {
   std::map<int, tcKindSet> kinds = tcExpectedKinds(g);
-  kinds.insert(extra.begin(), extra.end());
+  for (const auto& e : extra) kinds[e.first].insert(e.second.begin(), e.second.end());
   for (const auto* row = g.nameTable(); row && row->id != 0; ++row) {
     if (absent.count(row->name)) continue;
     if (g.findObjectGroup(row->id)) continue;
