@@ -138,7 +138,8 @@ QByteArray tcPresetFile::encode(const tcPresetHeader& header, const tcSettings& 
   return tcPresetFileCodec::encode(image);
 }
 
-int tcPresetFile::write(const tcPresetHeader& header, const tcSettings& set, const QString& path) {
+int tcPresetFile::write(const tcPresetHeader& header, const tcSettings& set, const QString& path,
+                        QString* reason) {
   const auto now = static_cast<uint32_t>(QDateTime::currentSecsSinceEpoch() & 0xFFFFFFFF);
-  return tcAtomicFile::write(path, encode(header, set, now));
+  return tcAtomicFile::write(path, encode(header, set, now), reason);
 }

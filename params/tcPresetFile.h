@@ -30,8 +30,10 @@ class tcPresetFile {
   // The same, but a file that cannot be opened gives kUnreadable and touches nothing.
   static int load_checked(const QString& path, tcPresetHeader* header, tcSettings* set);
   // Writes the current form through a temporary file renamed over path, so a
-  // failed write leaves the old file as it was. 0 on success, -1 on failure.
-  static int write(const tcPresetHeader& header, const tcSettings& set, const QString& path);
+  // failed write leaves the old file as it was. 0 on success, -1 on failure (with
+  // the system's words for it in `reason` when given).
+  static int write(const tcPresetHeader& header, const tcSettings& set, const QString& path,
+                   QString* reason = nullptr);
 
   // The same on bytes in memory.
   static int read_header_bytes(const QByteArray& bytes, tcPresetHeader* header);

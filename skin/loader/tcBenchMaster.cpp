@@ -1,5 +1,6 @@
 #include "skin/loader/tcBenchMaster.h"
 
+#include <algorithm>
 #include <cctype>
 #include <climits>
 #include <cstdlib>
@@ -107,7 +108,7 @@ struct tcBenchMaster::Handlers {
     x.level().state = kContainer;
   }
 
-  static void end_container(tcXmlData& x) { of(x).pop_container(); }
+  static void end_container(tcXmlData& x) { of(x).close_object_group(); }
 
   static void start_property(tcXmlData& x, const char*, const char**) {
     enter_property(x, kProperty);
@@ -571,6 +572,7 @@ void tcBenchMaster::clear() {
   clear_objects();
   radio_group_ = nullptr;
   containers_.clear();
+  object_groups_.clear();
   screens_.clear();
   fonts_.clear();
   hfont_ = nullptr;
@@ -689,4 +691,42 @@ tcString tcBenchMaster::anonymous_name() {
 
 void tcBenchMaster::pop_container() {
   if (!containers_.empty()) containers_.pop_back();
+}
+
+void tcBenchMaster::close_object_group() {
+  if (containers_.empty()) return;
+  tcString name;
+  for (const Container& c : containers_) {
+    if (!name.empty()) name += "::";
+    name += c.name;
+  }
+  Container closed = std::move(containers_.back());
+  containers_.pop_back();
+  // The outer container holds what the inner one held.
+  if (!containers_.empty()) {
+    std::vector<tcString>& outer = containers_.back().objects;
+    outer.insert(outer.end(), closed.objects.begin(), closed.objects.end());
+  }
+  ObjectGroup* group = nullptr;
+  for (ObjectGroup& g : object_groups_) {
+    if (g.name == name) group = &g;
+  }
+  if (!group) {
+    object_groups_.push_back(ObjectGroup{name, {}});
+    group = &object_groups_.back();
+  }
+  for (const tcString& member : closed.objects) {
+    tcGuiObject* object = find_object(member.c_str());
+    if (object &&
+        std::find(group->members.begin(), group->members.end(), object) == group->members.end()) {
+      group->members.push_back(object);
+    }
+  }
+}
+
+const std::vector<tcGuiObject*>* tcBenchMaster::find_object_group(const char* name) const {
+  for (const ObjectGroup& g : object_groups_) {
+    if (g.name == name) return &g.members;
+  }
+  return nullptr;
 }

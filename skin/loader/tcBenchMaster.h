@@ -64,6 +64,10 @@ class tcBenchMaster : public tcObjectReader {
   const QRect* find_region(const char* name) const { return regions_.find(name); }
   const std::vector<std::unique_ptr<tcGuiScreen>>& screens() const { return screens_; }
   tcGuiScreen* find_screen(const char* name) const;
+  // The objects created inside a `container` element (its nested containers
+  // included), in creation order, found by the container's full name (outer
+  // container names joined by "::", then its id); none when no container has it.
+  const std::vector<tcGuiObject*>* find_object_group(const char* name) const;
   const tcGuiFont* hfont() const { return hfont_; }
   const tcGuiFont* monofont() const { return monofont_; }
 
@@ -96,6 +100,8 @@ class tcBenchMaster : public tcObjectReader {
   tcString anonymous_name();
   void push_container(const tcString& name) { containers_.push_back(Container{name, {}}); }
   void pop_container();
+  // Ends a `container` element: its objects become the named object group.
+  void close_object_group();
 
   tcNameTable<uint32_t> colours_{kColours};
   tcNameTable<tcString> gradients_{kGradients};
@@ -104,6 +110,11 @@ class tcBenchMaster : public tcObjectReader {
   tcNameTable<QRect> regions_{kRegions};
   std::vector<std::unique_ptr<tcGuiScreen>> screens_;
   std::vector<Container> containers_;
+  struct ObjectGroup {
+    tcString name;
+    std::vector<tcGuiObject*> members;
+  };
+  std::vector<ObjectGroup> object_groups_;
   int anonymous_ = 0;
   tcGuiRadioGroup* radio_group_ = nullptr;
   const tcGuiFont* hfont_ = nullptr;

@@ -80,6 +80,13 @@ void tcGuiDisplay::layout_text() {
   text_area_ = QRect();
 }
 
+void tcGuiDisplay::set_marquee(bool on) {
+  if (on == marquee_) return;
+  marquee_ = on;
+  marquee_offset_ = 0;
+  repaint();
+}
+
 void tcGuiDisplay::set_alert(int alert) {
   const int a = alert == kWarning || alert == kError ? alert : kNormal;
   if (a == alert_) return;

@@ -35,6 +35,8 @@ class tcGuiDisplay : public tcGuiObject, public tcGuiEditModes {
   int maxchars() const { return maxchars_; }
   int pad() const { return pad_; }
   bool marquee() const { return marquee_; }
+  // From the owner: a long text scrolls instead of being cut.
+  void set_marquee(bool on);
   uint32_t colour(int which) const { return colours_[which]; }
   // Only the background colours can be transparent.
   bool transparent(int which) const { return transparent_[which]; }

@@ -14,6 +14,10 @@ class tcGuiEditModes {
   const tcString& units() const { return units_; }
   const tcString& dlg_regexp() const { return dlg_regexp_; }
   bool dclickable() const { return dclickable_; }
+  // The owner's settings after the load.
+  void set_editable(bool on) { editable_ = on; }
+  void set_units(const tcString& units) { units_ = units; }
+  void set_dclickable(bool on) { dclickable_ = on; }
 
   // Setter of the `editable`, `units`, `dlgregexp` and `dclickable` attributes.
   static void set_mode(tcXmlData& x, const char* value, int arg);
