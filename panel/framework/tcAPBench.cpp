@@ -50,16 +50,19 @@ tcAPBench::tcAPBench(const tcString& skin_dir, const tcPanelStores& stores)
     : tcBenchMaster(skin_dir), stores_(stores) {}
 
 tcAPBench::~tcAPBench() {
-  if (stores_.options && !groups_.empty()) {
+  const bool keep = stores_.options && !groups_.empty();
+  const tcGuiApGraph* graph = main_graph();
+  // The groups go before the objects they are bound to; a page that borrowed
+  // the shared graph gives its axes back as it goes.
+  groups_.clear();
+  if (keep) {
     stores_.options->set_control_page(page_);
-    if (const tcGuiApGraph* graph = main_graph()) {
+    if (graph) {
       const auto& axis = graph->y_axis();
       stores_.options->set_spectra_range(
           static_cast<int>(std::lround(axis.maximum - axis.minimum)));
     }
   }
-  // The groups go before the objects they are bound to.
-  groups_.clear();
 }
 
 int tcAPBench::setup() {

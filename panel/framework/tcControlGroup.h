@@ -251,6 +251,12 @@ class tcControlGroup : public QObject {
   void showKnobRow(const KnobRow& row);
   void showValueRow(const ValueRow& row);
   void showSwitchRow(const SwitchRow& row);
+  // The gestures on one row, as the table-driven operations run them; groups
+  // that keep their rows out of the tables call them directly. A typed text
+  // that is no number writes nothing (false).
+  void stepValueRow(const ValueRow& row, int n);
+  bool typeValueRow(const ValueRow& row, const tcString& text);
+  bool typeKnobRow(const KnobRow& row, const tcString& text);
   const SwitchRow* switchRowOf(int control) const;
   const ValueRow* valueRowOf(int control) const;
   const KnobRow* knobRowOf(int control) const;

@@ -2,7 +2,10 @@
 
 #include <memory>
 
+#include "panel/groups/tcControlGroupCompressor.h"
+#include "panel/groups/tcControlGroupInput.h"
 #include "panel/groups/tcControlGroupMain.h"
+#include "panel/groups/tcControlGroupParametric.h"
 
 namespace {
 
@@ -21,6 +24,9 @@ struct GroupRow {
 // Creation order of the groups; a page group joins with its row.
 const GroupRow kGroups[] = {
     {tcAPBench::kMain, &make<tcControlGroupMain>},
+    {tcAPBench::kInput, &make<tcControlGroupInput>},
+    {tcAPBench::kParametric, &make<tcControlGroupParametric>},
+    {tcAPBench::kCompressor, &make<tcControlGroupCompressor>},
 };
 
 }  // namespace

@@ -98,6 +98,18 @@ void tcGuiGraph::set_axis(bool x, int kind, float minimum, float maximum) {
   repaint();
 }
 
+void tcGuiGraph::set_marks(bool x, std::vector<Mark> marks) {
+  (x ? x_marks_ : y_marks_) = std::move(marks);
+  repaint();
+}
+
+void tcGuiGraph::set_titles(const QString& title, const QString& y_title) {
+  if (title == title_ && y_title == y_title_) return;
+  title_ = title;
+  y_title_ = y_title;
+  repaint();
+}
+
 namespace {
 bool usable(const tcGuiGraph::Axis& a) {
   if (!(a.maximum > a.minimum) || a.size <= 0) return false;
@@ -143,15 +155,28 @@ void tcGuiGraph::grid_of(const Axis& a, std::vector<float>* majors, std::vector<
   }
 }
 
+void tcGuiGraph::grid(bool x, std::vector<float>* majors, std::vector<float>* minors,
+                      std::vector<QString>* labels) const {
+  const std::vector<Mark>& marks = x ? x_marks_ : y_marks_;
+  if (marks.empty()) {
+    grid_of(x ? x_axis_ : y_axis_, majors, minors);
+    for (float v : *majors) labels->push_back(label_of(v));
+    return;
+  }
+  for (const Mark& m : marks) {
+    majors->push_back(m.value);
+    labels->push_back(m.label);
+  }
+}
+
 void tcGuiGraph::draw_background(QPainter& painter) {
   const QRect plot = plot_rect();
-  std::vector<float> majors;
-  std::vector<float> minors;
   for (int pass = 0; pass < 2; ++pass) {
     const bool x = pass == 0;
-    majors.clear();
-    minors.clear();
-    grid_of(x ? x_axis_ : y_axis_, &majors, &minors);
+    std::vector<float> majors;
+    std::vector<float> minors;
+    std::vector<QString> labels;
+    grid(x, &majors, &minors, &labels);
     for (int kind = 0; kind < 2; ++kind) {
       painter.setPen(QColor::fromRgba(colours_[kind == 0 ? kAxisMinor : kAxisMajor]));
       for (float v : kind == 0 ? minors : majors) {
@@ -176,21 +201,36 @@ void tcGuiGraph::draw_labels(QPainter& painter) {
   small.setPixelSize(9);
   painter.setFont(small);
   painter.setPen(QColor::fromRgba(colours_[kGutterFg]));
-  std::vector<float> majors;
-  std::vector<float> minors;
-  grid_of(x_axis_, &majors, &minors);
-  for (float v : majors) {
-    const int p = plot.x() + to_pixel(x_axis_, v);
-    painter.drawText(QRect(p - 20, plot.bottom() + 2, 40, kGutterBottom - 2),
-                     Qt::AlignHCenter | Qt::AlignTop, label_of(v));
+  for (int pass = 0; pass < 2; ++pass) {
+    const bool x = pass == 0;
+    std::vector<float> majors;
+    std::vector<float> minors;
+    std::vector<QString> labels;
+    grid(x, &majors, &minors, &labels);
+    for (size_t i = 0; i < majors.size(); ++i) {
+      if (x) {
+        const int p = plot.x() + to_pixel(x_axis_, majors[i]);
+        painter.drawText(QRect(p - 20, plot.bottom() + 2, 40, kGutterBottom - 2),
+                         Qt::AlignHCenter | Qt::AlignTop, labels[i]);
+      } else {
+        const int p = plot.y() + to_pixel(y_axis_, majors[i]);
+        painter.drawText(QRect(0, p - 6, kGutterLeft - 3, 12), Qt::AlignRight | Qt::AlignVCenter,
+                         labels[i]);
+      }
+    }
   }
-  majors.clear();
-  minors.clear();
-  grid_of(y_axis_, &majors, &minors);
-  for (float v : majors) {
-    const int p = plot.y() + to_pixel(y_axis_, v);
-    painter.drawText(QRect(0, p - 6, kGutterLeft - 3, 12), Qt::AlignRight | Qt::AlignVCenter,
-                     label_of(v));
+  // The titles sit inside the plot's top left, over the curves.
+  if (!title_.isEmpty()) {
+    painter.drawText(QRect(plot.x(), plot.y() + 2, plot.width(), 12),
+                     Qt::AlignHCenter | Qt::AlignTop, title_);
+  }
+  if (!y_title_.isEmpty()) {
+    painter.save();
+    painter.translate(plot.x() + 2, plot.y() + plot.height() / 2);
+    painter.rotate(-90);
+    painter.drawText(QRect(-plot.height() / 2, 0, plot.height(), 12),
+                     Qt::AlignHCenter | Qt::AlignTop, y_title_);
+    painter.restore();
   }
 }
 
