@@ -3,7 +3,7 @@
 # so a second run costs one dpkg query per package.
 set -euo pipefail
 packages=(g++ cmake make qtbase5-dev qt5-style-plugins libqt5printsupport5 libexpat1-dev
-          libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev x11-apps imagemagick)
+          libgtest-dev libbenchmark-dev xvfb xauth clang libclang-rt-14-dev x11-apps imagemagick xdotool)
 missing=()
 for p in "${packages[@]}"; do
   dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p")

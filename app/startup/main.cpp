@@ -31,6 +31,8 @@ int main(int argc, char** argv) {
 
   TK3Widget window;
   window.init();
+  // The chosen skin, else "default", else the one built into the program.
+  window.load_initial_skin();
 
   // Ctrl+C and SIGTERM close the window like its close box, so options are saved.
   tcQuitSignals quit_signals;

@@ -22,10 +22,13 @@ void skin_log_hook(uintptr_t, int, const char* fmt, va_list args) {
   const int length = std::vsnprintf(nullptr, 0, fmt, sizing);
   va_end(sizing);
   if (length < 0) return;
-  std::vector<char> text(static_cast<size_t>(length) + 1);
+  std::vector<char> text(static_cast<size_t>(length) + 2);
   std::vsnprintf(text.data(), text.size(), fmt, args);
+  // One message, one line: the loader's messages carry no line end of their own.
+  size_t size = static_cast<size_t>(length);
+  if (size == 0 || text[size - 1] != '\n') text[size++] = '\n';
   std::lock_guard<std::mutex> hold(g_log_lock);
-  if (const tcAppContext* context = g_context.load()) context->append_skin_log(text.data(), length);
+  if (const tcAppContext* context = g_context.load()) context->append_skin_log(text.data(), size);
 }
 
 }  // namespace

@@ -55,6 +55,7 @@ void tcConnection::set_online(bool on) {
   set_status(kTrying, nullptr, status_colour_);
   link_ = std::make_unique<tcApIface>(device->address().c_str(), port_, stores_,
                                       &tcConnection::on_link_status, this, timing_);
+  if (trace_) link_->set_trace(trace_, trace_context_);
 }
 
 void tcConnection::slot_startup_connect() {

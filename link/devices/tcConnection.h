@@ -54,6 +54,11 @@ class tcConnection : public QObject {
   ~tcConnection() override;  // deletes the link
 
   void set_login_prompt(LoginPrompt prompt) { prompt_ = std::move(prompt); }
+  // The trace lines of every link made from now on.
+  void set_trace(tcApIface::TraceFn trace, void* context) {
+    trace_ = trace;
+    trace_context_ = context;
+  }
   // Where and how fast new links connect (the processor's port and timing by default).
   void set_link_target(uint16_t port, const LinkTiming& timing);
 
@@ -116,6 +121,8 @@ class tcConnection : public QObject {
   uint16_t port_ = tcApIface::kPort;
   LinkTiming timing_;
   std::unique_ptr<tcApIface> link_;
+  tcApIface::TraceFn trace_ = nullptr;
+  void* trace_context_ = nullptr;
   bool online_ = false;
   bool prompting_ = false;  // the password entry is open
   int state_ = kStartUp;

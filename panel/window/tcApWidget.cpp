@@ -1,24 +1,81 @@
 #include "panel/window/tcApWidget.h"
 
 #include <QCloseEvent>
-#include <QContextMenuEvent>
+#include <QDebug>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QIcon>
-#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
-#include <QVBoxLayout>
-
+#include <QPixmap>
+#include <QProcess>
 #include <QTimer>
 
+#include "app/core/tcLog.h"
+#include "app/core/tcPanelScale.h"
+#include "app/startup/tcSplash.h"
 #include "link/devices/tcConnection.h"
 #include "link/devices/tcDeviceList.h"
 #include "link/devices/tcDevicesDlg.h"
+#include "link/protocol/tcApCodec.h"
+#include "link/protocol/tcFrame.h"
 #include "link/transport/tcApIface.h"
 #include "link/transport/tcApStores.h"
+#include "panel/groups/tcControlGroupMain.h"
+#include "panel/groups/tcTK3Bench.h"
 #include "services/access/tcPswdEntryDlg.h"
+#include "skin/builtin/tcBuiltinSkin.h"
+#include "skin/file/tcSkinDlg.h"
+#include "skin/file/tcSkinUnpacker.h"
 
-tcApWidget::tcApWidget(QWidget* parent) : QWidget(parent) {
+namespace {
+
+#ifdef Q_OS_WIN
+constexpr const char* kExe = ".exe";
+#else
+constexpr const char* kExe = "";
+#endif
+
+constexpr uint16_t kLocalPassword = 0x2009;
+constexpr uint16_t kLocalAccess = 0x200A;
+constexpr uint16_t kFollow = 0x2000;
+constexpr const char* kSkinSuffix = ".skin";
+
+// Signals of the Main and System groups and the window slots they reach.
+struct GroupRoute {
+  int slot;
+  void (tcControlGroup::*signal)();
+  void (tcApWidget::*action)();
+};
+const GroupRoute kRoutes[] = {
+    {tcAPBench::kMain, &tcControlGroup::sig_about, &tcApWidget::slot_about},
+    {tcAPBench::kMain, &tcControlGroup::sig_pset_take, &tcApWidget::slot_pset_take},
+    {tcAPBench::kMain, &tcControlGroup::sig_show_analysis, &tcApWidget::slot_show_analysis},
+    {tcAPBench::kMain, &tcControlGroup::sig_pset_save, &tcApWidget::slot_pset_save},
+    {tcAPBench::kMain, &tcControlGroup::sig_online, &tcApWidget::slot_menu_on_line},
+    {tcAPBench::kMain, &tcControlGroup::sig_exit_app, &tcApWidget::slot_exitMenu},
+    {tcAPBench::kMain, &tcControlGroup::sig_minimize, &tcApWidget::slot_minimize},
+    {tcAPBench::kMain, &tcControlGroup::sig_pset_dlg, &tcApWidget::slot_preset_dlg},
+    {tcAPBench::kMain, &tcControlGroup::sig_device_dlg, &tcApWidget::slot_device_dlg},
+    {tcAPBench::kSystem, &tcControlGroup::sig_choose_skin, &tcApWidget::slot_choose_skin},
+    {tcAPBench::kSystem, &tcControlGroup::sig_password, &tcApWidget::slot_password_dlg},
+    {tcAPBench::kSystem, &tcControlGroup::sig_fppasswd, &tcApWidget::slot_fppasswd_dlg},
+    {tcAPBench::kSystem, &tcControlGroup::sig_gui_access, &tcApWidget::slot_gui_access},
+    {tcAPBench::kSystem, &tcControlGroup::sig_gui_lock, &tcApWidget::slot_gui_lock},
+    {tcAPBench::kSystem, &tcControlGroup::sig_event_dlg, &tcApWidget::slot_event_dlg},
+    {tcAPBench::kSystem, &tcControlGroup::sig_device_dlg, &tcApWidget::slot_device_dlg},
+    {tcAPBench::kSystem, &tcControlGroup::sig_show_analysis, &tcApWidget::slot_show_analysis},
+    {tcAPBench::kSystem, &tcControlGroup::sig_time_set, &tcApWidget::slot_time_set},
+};
+
+}  // namespace
+
+const char* const tcApWidget::kLoaderProgram = "lbn_loader";
+const char* const tcApWidget::kPackerProgram = "Tessellor";
+
+tcApWidget::tcApWidget(QWidget* parent) : tcGQGuiWidget(parent) {
   tcAppContext::load_resources();
 }
 
@@ -36,25 +93,51 @@ int tcApWidget::init(const tcAppSetup& setup) {
   setWindowIcon(QIcon(QString::fromLatin1(kIconPath)));
   resize(kPlainWidth, kPlainHeight);
 
+  build_menu();
+  create_shared_stores();
+  connect_link_reports();
+  start_timers();
+  stores_->directory().clear_all();
+  start_model();
+  // Run once the event loop does.
+  emit sig_crc_check();
+  emit sig_preset_pkg_install();
+  emit sig_startup_connect();
+  return 0;
+}
+
+void tcApWidget::build_menu() {
   menu_ = new QMenu(this);
+  QMenu* first = add_first_menu(menu_);
+  first->addAction(QStringLiteral("About..."), this, &tcApWidget::slot_about);
+  first->addAction(QStringLiteral("Choose Skin..."), this, &tcApWidget::slot_choose_skin);
+  first->addAction(QStringLiteral("Exit"), this, &tcApWidget::slot_exitMenu);
+
   QMenu* hardware = menu_->addMenu(QStringLiteral("Hardware"));
   hardware->addAction(QStringLiteral("Devices..."), this, &tcApWidget::slot_device_dlg);
   online_action_ =
       hardware->addAction(QStringLiteral("On-Line Mode..."), this, &tcApWidget::slot_menu_on_line);
   online_action_->setCheckable(true);
-  status_ = new QLabel(this);
-  auto* layout = new QVBoxLayout(this);
-  layout->addStretch();
-  layout->addWidget(status_);
-  connect(this, &tcApWidget::sig_startup_connect, this, &tcApWidget::slot_startup_connect,
-          Qt::QueuedConnection);
+  hardware->addAction(QStringLiteral("Event Scheduler..."), this, &tcApWidget::slot_event_dlg);
+  hardware->addAction(QStringLiteral("Login Password..."), this, &tcApWidget::slot_password_dlg);
+  hardware->addAction(QStringLiteral("Version..."), this, &tcApWidget::slot_version_dlg);
+  hardware->addAction(QStringLiteral("Update..."), this, &tcApWidget::slot_swup_dlg);
+  if (QFileInfo(program_path(kLoaderProgram)).isFile()) {
+    hardware->addAction(QStringLiteral("Update Front Panel..."), this, &tcApWidget::slot_lbn_dlg);
+  }
 
-  create_shared_stores();
-  start_timers();
-  show_status();
-  // Runs once the event loop does.
-  emit sig_startup_connect();
-  return 0;
+  QMenu* presets = menu_->addMenu(QStringLiteral("Presets"));
+  presets->addAction(QStringLiteral("Take..."), this, &tcApWidget::slot_pset_take);
+  presets->addAction(QStringLiteral("Save..."), this, &tcApWidget::slot_pset_save);
+  presets->addAction(QStringLiteral("Library..."), this, &tcApWidget::slot_preset_dlg);
+}
+
+QMenu* tcApWidget::add_first_menu(QMenu* menu) {
+  return menu->addMenu(QStringLiteral("File"));
+}
+
+QString tcApWidget::program_path(const char* program) const {
+  return QDir(context_->dirs().app_dir()).filePath(QString::fromLatin1(program) + kExe);
 }
 
 void tcApWidget::create_shared_stores() {
@@ -74,8 +157,10 @@ void tcApWidget::create_shared_stores() {
 
   devices_ = std::make_unique<tcDeviceList>(context_->dirs().maps_dir());
   devices_->load(options.device_name().c_str());
+  if (const tcDeviceEntry* device = devices_->current()) gui_locked_ = device->ulck();
 
   connection_ = std::make_unique<tcConnection>(options, *devices_, stores_->link_stores());
+  connection_->set_trace(&tcApWidget::on_link_trace, this);
   connection_->set_login_prompt([this] {
     tcPswdEntryDlg dlg(tcPswdEntryDlg::kLogin, context_->options(), this);
     tcConnection::LoginEntry entry;
@@ -84,11 +169,6 @@ void tcApWidget::create_shared_stores() {
     entry.remember = dlg.remember();
     return entry;
   });
-  connect(connection_.get(), &tcConnection::sig_status_changed, this, &tcApWidget::show_status);
-  connect(connection_.get(), &tcConnection::sig_write_failed, this, &tcApWidget::slot_write_failed);
-  connect(connection_.get(), &tcConnection::sig_online_changed, online_action_,
-          &QAction::setChecked);
-  connect_link_reports();
 }
 
 void tcApWidget::connect_link_reports() {
@@ -104,30 +184,202 @@ void tcApWidget::connect_link_reports() {
   connect(link, &tcLinkSignals::sig_new_events, this, &tcApWidget::sig_new_events, queued);
   connect(link, &tcLinkSignals::sig_sgmap_version_update, this,
           &tcApWidget::sig_sgmap_version_update, queued);
-  connect(connection_.get(), &tcConnection::sig_summary_changed, this,
-          &tcApWidget::sig_summary_changed);
-  connect(connection_.get(), &tcConnection::sig_connect_accepted, this,
-          &tcApWidget::sig_connect_accepted);
-  connect(connection_.get(), &tcConnection::sig_request_meters, this,
-          &tcApWidget::sig_request_meters);
+  connect(link, &tcLinkSignals::sig_connect_rejected, this, &tcApWidget::sig_connect_rejected,
+          queued);
+
+  tcConnection* c = connection_.get();
+  // The link's status reports: the cached clock goes with every change.
+  const auto clear_clock = [this] { ap_clock_ = tcMeterRecord(); };
+  connect(c, &tcConnection::sig_connecting, this, clear_clock, queued);
+  connect(c, &tcConnection::sig_connect, this, clear_clock, queued);
+  connect(c, &tcConnection::sig_disconnect, this, clear_clock, queued);
+  connect(c, &tcConnection::sig_connecting, this, &tcApWidget::sig_connecting, queued);
+  connect(c, &tcConnection::sig_connect, this, &tcApWidget::sig_connect, queued);
+  connect(c, &tcConnection::sig_disconnect, this, &tcApWidget::sig_disconnect, queued);
+  connect(c, &tcConnection::sig_summary_changed, this, &tcApWidget::sig_summary_changed);
+  connect(c, &tcConnection::sig_connect_accepted, this, &tcApWidget::sig_connect_accepted);
+  connect(c, &tcConnection::sig_request_meters, this, &tcApWidget::sig_request_meters);
+  connect(c, &tcConnection::sig_status_changed, this, &tcApWidget::show_status);
+  connect(c, &tcConnection::sig_write_failed, this, &tcApWidget::slot_write_failed);
+  connect(c, &tcConnection::sig_online_changed, this, [this](bool on) {
+    online_action_->setChecked(on);
+    if (tcControlGroupMain* main = main_group()) main->showOnline(on);
+  });
+  connect(c, &tcConnection::sig_gui_access, this, [this](quint32 code, quint32 flags, bool locked) {
+    gui_code_ = code;
+    gui_flags_ = flags;
+    gui_locked_ = locked;
+    apply_gui_access();
+  });
+  connect(c, &tcConnection::sig_gui_access_cleared, this, [this] {
+    gui_code_ = 0;
+    gui_flags_ = 0;
+    apply_gui_access();
+  });
 
   connect(this, &tcApWidget::sig_map_settings_dirty, this, &tcApWidget::slot_map_settings_dirty,
           queued);
+  connect(this, &tcApWidget::sig_gui_settings_dirty, this, &tcApWidget::slot_gui_settings_dirty,
+          queued);
   connect(this, &tcApWidget::sig_map_globals_dirty, this, &tcApWidget::slot_map_globals_dirty,
           queued);
+  connect(this, &tcApWidget::sig_gui_globals_dirty, this, &tcApWidget::slot_gui_globals_dirty,
+          queued);
+  connect(this, &tcApWidget::sig_crc_check, this, &tcApWidget::slot_crc_check, queued);
+  connect(this, &tcApWidget::sig_summary_changed, this, &tcApWidget::show_preset, queued);
+  connect(this, &tcApWidget::sig_preset_pkg_install, this, &tcApWidget::slot_preset_pkg_install,
+          queued);
+  connect(this, &tcApWidget::sig_startup_connect, this, &tcApWidget::slot_startup_connect, queued);
+  connect(this, &tcApWidget::sig_request_meters, this, &tcApWidget::slot_request_meters, queued);
   connect(this, &tcApWidget::sig_sgmap_version_update, this, &tcApWidget::slot_sgmap_version_update,
           queued);
-  connect(this, &tcApWidget::sig_request_meters, this, &tcApWidget::slot_request_meters, queued);
+  connect(this, &tcApWidget::sig_ptree_change, this, &tcApWidget::slot_ptree_change, queued);
+  connect(this, &tcApWidget::sig_recv_macaddr, this, &tcApWidget::slot_recv_macaddr, queued);
+  connect(this, &tcApWidget::sig_set_analysis, this, &tcApWidget::slot_set_analysis, queued);
+  connect(this, &tcApWidget::sig_set_analysis_chain, this, &tcApWidget::slot_set_analysis_chain,
+          queued);
 }
 
 void tcApWidget::start_timers() {
-  meter_timer_ = new QTimer(this);
-  connect(meter_timer_, &QTimer::timeout, this, &tcApWidget::slot_meter_timer);
-  meter_timer_->start(kMeterIntervalMs);
-  ping_timer_ = new QTimer(this);
-  connect(ping_timer_, &QTimer::timeout, this, &tcApWidget::slot_ping_timer);
-  ping_timer_->start(kPingIntervalMs);
+  const auto start = [this](QTimer*& timer, int ms, void (tcApWidget::*slot)()) {
+    timer = new QTimer(this);
+    connect(timer, &QTimer::timeout, this, slot);
+    timer->start(ms);
+  };
+  start(meter_timer_, kMeterIntervalMs, &tcApWidget::slot_meter_timer);
+  start(animate_timer_, kAnimateIntervalMs, &tcApWidget::slot_animate_timer);
+  start(ping_timer_, kPingIntervalMs, &tcApWidget::slot_ping_timer);
+  start(crc_timer_, kCrcIntervalMs, &tcApWidget::slot_crc_check);
 }
+
+// --- Skin ----------------------------------------------------------------------
+
+int tcApWidget::load_initial_skin() {
+  if (!context_) return -1;
+  tcOptions& options = context_->options();
+  if (load_skin(options.skin_name().toQString(), options.skin_file() > 0, false) == 0) return 0;
+  if (load_skin(QString::fromLatin1(tcOptions::kDefaultSkin), true, false) == 0) return 0;
+  return load_skin(QString(), false, true);
+}
+
+int tcApWidget::load_skin(const QString& name, bool packed, bool builtin) {
+  if (!context_) return -1;
+  delete_bench();
+  const tcAppDirs& dirs = context_->dirs();
+  QString dir;
+  if (builtin || packed) {
+    // Unpacked into a temporary folder that goes once the panel is built.
+    dir = tcSkinUnpacker::make_temp_dir(dirs.data_dir());
+    QString error;
+    if (builtin) {
+      if (tcSkinUnpacker::extract(tcBuiltinSkin::bytes(), QDir(dir), QStringLiteral("built-in"),
+                                  &error) != tcSkinUnpacker::kDone) {
+        tcLog::plain("%s\n", error.toLocal8Bit().constData());
+      }
+    } else {
+      // A failed unpack is not reported by itself: the loader then finds no skin.
+      const QString file = name.endsWith(kSkinSuffix) ? name : name + kSkinSuffix;
+      tcSkinUnpacker unpacker;
+      unpacker.unpack(QDir(dirs.skins_dir()).filePath(file), dir);
+    }
+  } else {
+    dir = QDir(dirs.skins_dir()).filePath(name);
+  }
+
+  tcPanelStores panel_stores;
+  panel_stores.banks = &stores_->banks();
+  panel_stores.globals = &stores_->globals();
+  panel_stores.options = &context_->options();
+  panel_stores.analysis_config = &context_->analysis_config();
+  panel_stores.quick_save = &stores_->quick_save();
+  auto bench = std::make_unique<tcTK3Bench>(tcString(dir.toLocal8Bit().constData()), panel_stores);
+  const tcPanelScale scale(dirs.data_dir());
+  bench->set_scale(static_cast<float>(scale.x()), static_cast<float>(scale.y()));
+  tcTK3Bench* raw = bench.get();
+  set_bench(std::move(bench));
+  const int result = raw->setup();
+  if (builtin || packed) QDir(dir).removeRecursively();
+  if (result != 0) {
+    delete_bench();
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(kPlainWidth, kPlainHeight);
+    return -1;
+  }
+  after_skin();
+  return 0;
+}
+
+void tcApWidget::after_skin() {
+  tcTK3Bench* bench = panel();
+  const QSize size = bench->panel_size();
+  setFixedSize(bench->to_widget_x(size.width()), bench->to_widget_y(size.height()));
+  bench->set_access_checker([this](uint32_t) {
+    return hook_run_gui_unlock() ? tcAPBench::Access::kUnlocked : tcAPBench::Access::kStillLocked;
+  });
+  apply_gui_access();
+  connect_groups();
+  if (connection_) main_group()->showOnline(connection_->online());
+  show_status();
+  emit sig_set_analysis_chain(bench->analysis_chain(), kSourceProcessor);
+}
+
+void tcApWidget::connect_groups() {
+  // Queued: an action may replace the panel whose object reported the gesture.
+  const auto queued = Qt::QueuedConnection;
+  for (const GroupRoute& route : kRoutes) {
+    if (tcControlGroup* g = panel()->group(route.slot)) {
+      connect(g, route.signal, this, route.action, queued);
+    }
+  }
+  if (tcControlGroup* system = panel()->group(tcAPBench::kSystem)) {
+    connect(system, &tcControlGroup::sig_set_analysis, this, &tcApWidget::slot_set_analysis,
+            queued);
+    connect(system, &tcControlGroup::sig_set_analysis_chain, this,
+            &tcApWidget::slot_set_analysis_chain, queued);
+    connect(system, &tcControlGroup::sig_request_meters, this, &tcApWidget::sig_request_meters,
+            queued);
+  }
+  tcControlGroupMain* main = main_group();
+  connect(main, &tcControlGroup::sig_set_analysis, this, &tcApWidget::sig_set_analysis, queued);
+  connect(main, &tcControlGroup::sig_set_analysis_chain, this, &tcApWidget::sig_set_analysis_chain,
+          queued);
+  connect(main, &tcControlGroupMain::sig_write_failed, this, &tcApWidget::slot_write_failed,
+          queued);
+}
+
+tcTK3Bench* tcApWidget::panel() const {
+  return static_cast<tcTK3Bench*>(bench());
+}
+
+tcControlGroupMain* tcApWidget::main_group() const {
+  return panel() ? panel()->main_group() : nullptr;
+}
+
+void tcApWidget::slot_choose_skin() {
+  if (!context_) return;
+  tcOptions& options = context_->options();
+  const bool packing = QFileInfo(program_path(kPackerProgram)).isFile();
+  tcSkinDlg dlg(context_->dirs().skins_dir(), packing, this);
+  dlg.select(options.skin_name().toQString(), options.skin_file() > 0);
+  if (dlg.exec() != QDialog::Accepted || !context_) return;
+  QString name = dlg.chosen_name();
+  bool packed = dlg.chosen_packed();
+  if (name.isEmpty()) {
+    name = QString::fromLatin1(tcOptions::kDefaultSkin);
+    packed = true;
+  }
+  // The panel is never left empty: the usual fallbacks follow a skin that fails.
+  if (load_skin(name, packed, false) != 0 &&
+      load_skin(QString::fromLatin1(tcOptions::kDefaultSkin), true, false) != 0) {
+    load_skin(QString(), false, true);
+  }
+  options.set_skin_file(packed ? 1 : 0);
+  options.set_skin_name(name.left(tcOptions::kSkinNameMax).toLocal8Bit().constData());
+  if (options.flush() != 0) slot_write_failed(options.write_error());
+}
+
+// --- Change reports ------------------------------------------------------------
 
 void tcApWidget::on_console_edit(void* self, uint16_t set_index) {
   auto* window = static_cast<tcApWidget*>(self);
@@ -142,7 +394,10 @@ void tcApWidget::on_settings_send(void* self, uint16_t set_index) {
 }
 
 void tcApWidget::on_settings_panel(void* self, uint16_t set_index) {
-  emit static_cast<tcApWidget*>(self)->sig_gui_settings_dirty(set_index);
+  auto* window = static_cast<tcApWidget*>(self);
+  const uint32_t bit = 1u << (set_index & 31);
+  if (!(window->settings_panel_pending_.fetch_or(bit) & bit))
+    emit window->sig_gui_settings_dirty(set_index);
 }
 
 void tcApWidget::on_globals_send(void* self) {
@@ -151,16 +406,55 @@ void tcApWidget::on_globals_send(void* self) {
 }
 
 void tcApWidget::on_globals_panel(void* self) {
-  emit static_cast<tcApWidget*>(self)->sig_gui_globals_dirty();
+  auto* window = static_cast<tcApWidget*>(self);
+  if (!window->globals_panel_pending_.exchange(true)) emit window->sig_gui_globals_dirty();
+}
+
+void tcApWidget::on_link_trace(void*, const char* line) {
+  qDebug().noquote() << QString::fromLatin1(line).trimmed();
 }
 
 tcApIface* tcApWidget::link() const {
   return connection_ ? connection_->link() : nullptr;
 }
 
+void tcApWidget::slot_gui_settings_dirty(int set_index) {
+  settings_panel_pending_.fetch_and(~(1u << (set_index & 31)));
+  if (!stores_) return;
+  tcChangeFlags* record = stores_->bank_panel().record(static_cast<uint16_t>(set_index));
+  if (!record) return;
+  const tcParamTable& table = tcParamTable::presets();
+  for (uint16_t id = table.first_id(); id != tcParamTable::kEndId; id = table.next_id(id)) {
+    if (record->take(id) && panel()) panel()->parameter_changed(id, set_index);
+  }
+}
+
 void tcApWidget::slot_map_settings_dirty(int set_index) {
   settings_send_pending_.fetch_and(~(1u << (set_index & 31)));
   if (tcApIface* ap = link()) ap->send_bank_changes(static_cast<uint16_t>(set_index));
+}
+
+void tcApWidget::slot_gui_globals_dirty() {
+  globals_panel_pending_.store(false);
+  if (!stores_) return;
+  tcGlobalsDirty& flags = stores_->globals_panel();
+  const tcParamTable& table = tcParamTable::globals();
+  bool access = false;
+  for (uint16_t id = table.first_id(); id != tcParamTable::kEndId; id = table.next_id(id)) {
+    if (!flags.take(id)) continue;
+    if (panel()) panel()->global_changed(id);
+    access = access || id == kLocalPassword || id == kLocalAccess;
+  }
+  if (!access) return;
+  // The processor's GUI access values become the device's and the panel's.
+  gui_code_ = stores_->globals().int_value(kLocalPassword);
+  gui_flags_ = stores_->globals().int_value(kLocalAccess);
+  apply_gui_access();
+  if (tcDeviceEntry* device = devices_->current()) {
+    if (device->set_access(gui_code_, gui_flags_, gui_locked_) != 0) {
+      slot_write_failed(device->write_error());
+    }
+  }
 }
 
 void tcApWidget::slot_map_globals_dirty() {
@@ -178,50 +472,102 @@ void tcApWidget::slot_sgmap_version_update(int set_index, int version) {
   if (tcApIface* ap = link()) ap->send_map_version(bank, static_cast<uint16_t>(version));
 }
 
+// --- Timers --------------------------------------------------------------------
+
 void tcApWidget::slot_request_meters() {
   if (tcApIface* ap = link()) ap->request_meters(context_->options().tcp_meters() > 0);
 }
 
 void tcApWidget::slot_meter_timer() {
   if (!connection_ || connection_->state() != tcConnection::kOnline) return;
-  if (stores_->meters()->take_record(meter_record_) != 0) return;
-  if (!meter_record_.same_clock(ap_clock_)) {
-    ap_clock_ = meter_record_;
-    emit sig_ap_clock();
-  }
+  if (!stores_->meters() || stores_->meters()->take_record(meter_record_) != 0) return;
+  const bool new_time = !meter_record_.same_clock(ap_clock_);
+  // Adjustment mode, SNTP server and time zone come with every record.
+  ap_clock_ = meter_record_;
+  if (new_time) emit sig_ap_clock();
   meter_record(meter_record_);
 }
 
-void tcApWidget::meter_record(const tcMeterRecord&) {}
+void tcApWidget::meter_record(const tcMeterRecord& record) {
+  if (tcTK3Bench* bench = panel()) bench->meter_record(record);
+}
+
+void tcApWidget::slot_animate_timer() {
+  if (tcTK3Bench* bench = panel()) bench->tick();
+}
 
 void tcApWidget::slot_ping_timer() {
   if (tcApIface* ap = link()) ap->send_keepalive();
 }
 
-void tcApWidget::release_shared_stores() {
-  if (!context_) return;
-  // An open dialog works on the stores; it ends once control returns to it.
-  for (QDialog* dialog : findChildren<QDialog*>()) dialog->reject();
-  if (meter_timer_) meter_timer_->stop();
-  if (ping_timer_) ping_timer_->stop();
-  // The link goes first: it works on the stores below.
-  connection_.reset();
-  devices_.reset();
-  stores_.reset();
-  QStringList errors;
-  if (context_->flush_options(&errors) != 0) {
-    for (const QString& text : errors) slot_write_failed(text);
+void tcApWidget::slot_crc_check() {
+  if (!connection_ || connection_->state() != tcConnection::kOnline) return;
+  const tcLiveSettings& banks = stores_->banks();
+  const SETTINGS* live = banks.current();
+  tcPresetHeader reported;
+  if (!live || banks.get_header(banks.current_slot(), &reported) != 0) return;
+  uint16_t count = 0;
+  bool modified =
+      live->checksum(tcSettings::kNormal, &count) != reported.check[tcPresetHeader::kNormal] ||
+      count != reported.count[tcPresetHeader::kNormal];
+  if (stores_->globals().bool_value(kFollow) != 0) {
+    modified = modified ||
+               live->checksum(tcSettings::kIo, &count) != reported.check[tcPresetHeader::kIo] ||
+               count != reported.count[tcPresetHeader::kIo];
   }
-  context_.reset();
+  preset_modified_ = modified;
+  show_preset();
 }
 
+// --- Status --------------------------------------------------------------------
+
 void tcApWidget::show_status() {
-  if (!connection_) return;
-  static const char* const kColours[] = {"", "color: #c00000;", "color: #c08000;"};
-  const int colour = connection_->status_colour();
-  status_->setStyleSheet(QString::fromLatin1(kColours[colour >= 0 && colour <= 2 ? colour : 0]));
-  status_->setText(connection_->status_text() + QStringLiteral("   ") +
-                   context_->options().device_name().toQString());
+  tcControlGroupMain* main = main_group();
+  if (!connection_ || !main) return;
+  panel()->set_connection_state(connection_->state());
+  main->showConnection(tcString(connection_->status_text().toLatin1().constData()),
+                       connection_->status_colour());
+  main->showDevice(context_->options().device_name());
+  show_preset();
+}
+
+void tcApWidget::show_preset() {
+  tcControlGroupMain* main = main_group();
+  if (!main || !stores_) return;
+  tcPresetHeader header;
+  const tcLiveSettings& banks = stores_->banks();
+  const bool known = connection_ && connection_->state() == tcConnection::kOnline &&
+                     banks.get_header(banks.current_slot(), &header) == 0;
+  main->showPreset(known ? header.name_text() : tcString("--------"), known && preset_modified_);
+}
+
+void tcApWidget::apply_gui_access() {
+  if (tcTK3Bench* bench = panel()) {
+    bench->set_gui_access(gui_code_, gui_flags_);
+    bench->set_locked(gui_locked_);
+  }
+}
+
+// --- Connection ----------------------------------------------------------------
+
+void tcApWidget::slot_connecting() {
+  if (connection_) connection_->slot_connecting();
+}
+
+void tcApWidget::slot_connect() {
+  if (connection_) connection_->slot_connect();
+}
+
+void tcApWidget::slot_connect_accepted() {
+  if (connection_) connection_->slot_connect_accepted();
+}
+
+void tcApWidget::slot_connect_rejected() {
+  if (connection_) connection_->slot_connect_rejected();
+}
+
+void tcApWidget::slot_disconnect() {
+  if (connection_) connection_->slot_disconnect();
 }
 
 void tcApWidget::slot_menu_on_line() {
@@ -230,6 +576,10 @@ void tcApWidget::slot_menu_on_line() {
 
 void tcApWidget::slot_startup_connect() {
   if (connection_) connection_->slot_startup_connect();
+}
+
+bool tcApWidget::gate(const char* title) {
+  return connection_ && connection_->gate(this, title);
 }
 
 void tcApWidget::slot_device_dlg() {
@@ -250,15 +600,173 @@ void tcApWidget::slot_device_dlg() {
   show_status();
 }
 
+// --- Actions -------------------------------------------------------------------
+
+void tcApWidget::slot_exitMenu() {
+  close();
+}
+
+void tcApWidget::slot_minimize() {
+  showMinimized();
+}
+
+void tcApWidget::slot_about() {
+  about_ = std::make_unique<tcSplash>(QPixmap(QString::fromLatin1(kAboutImage)));
+  about_->show();
+}
+
+void tcApWidget::slot_password_dlg() {
+  if (gate(tcConnection::kGatePasswordUpdate)) hook_open_password_update();
+}
+
+void tcApWidget::slot_version_dlg() {
+  if (!gate(tcConnection::kGateVersion)) return;
+  if (tcApIface* ap = link()) {
+    tcFrame request = tcApCodec::empty(tcFrame::kVersionRequest);
+    ap->send_frame(request);
+  }
+  hook_open_version_dialog();
+}
+
+void tcApWidget::slot_swup_dlg() {
+  if (gate(tcConnection::kGateUpdate)) hook_open_firmware_update();
+}
+
+void tcApWidget::slot_lbn_dlg() {
+  const QString program = program_path(kLoaderProgram);
+  if (!QProcess::startDetached(program, {}, context_->dirs().app_dir())) {
+    QMessageBox::warning(
+        this, QStringLiteral("Error"),
+        QStringLiteral("Unable to start \"%1\".").arg(QDir::toNativeSeparators(program)));
+  }
+}
+
+void tcApWidget::slot_gui_access() {
+  hook_open_gui_access();
+}
+
+void tcApWidget::slot_gui_lock() {
+  hook_run_gui_lock();
+}
+
+void tcApWidget::slot_pset_take() {
+  hook_open_preset_take(connection_ && connection_->state() == tcConnection::kOnline);
+}
+
+int tcApWidget::free_preset_slot() const {
+  const tcPresetDirectory& directory = stores_->directory();
+  tcPresetHeader header;
+  for (int slot = 0; slot < tcPresetDirectory::kSlots; ++slot) {
+    if (directory.get(slot, header) == 0 && header.present == 0) return slot;
+  }
+  for (int slot = 0; slot < tcPresetDirectory::kSlots; ++slot) {
+    if (directory.get(slot, header) == 0 && header.status == 0) return slot;
+  }
+  return -1;
+}
+
+void tcApWidget::slot_pset_save() {
+  if (!gate(tcConnection::kGatePresetSave)) return;
+  const int slot = free_preset_slot();
+  if (slot < 0) {
+    QMessageBox::information(this, QString::fromLatin1(kNoSlotTitle),
+                             QString::fromLatin1(kNoSlotText), QMessageBox::Ok);
+    return;
+  }
+  hook_open_preset_save(slot);
+}
+
+void tcApWidget::slot_preset_dlg() {
+  hook_open_preset_library();
+}
+
+void tcApWidget::slot_time_set() {
+  if (gate(tcConnection::kGateSetTime)) hook_open_time_dialog();
+}
+
+void tcApWidget::slot_event_dlg() {
+  if (gate(tcConnection::kGateEventScheduler)) hook_open_event_scheduler();
+}
+
+void tcApWidget::slot_preset_pkg_install() {
+  if (!context_) return;
+  QDir presets(context_->dirs().presets_dir());
+  presets.mkpath(QString::fromLatin1(kPackageFolder));
+  const QDir folder(presets.filePath(QString::fromLatin1(kPackageFolder)));
+  for (const QString& name : folder.entryList({QStringLiteral("*.pkg")}, QDir::Files)) {
+    const QString path = folder.filePath(name);
+    const int result = hook_install_preset_package(path);
+    // Without a library to take them the packages wait for the next start.
+    if (result == kNoLibrary) return;
+    if (result != 0) {
+      QMessageBox::warning(this, QStringLiteral("Error"), QString::fromLatin1(kPackageFailed));
+    }
+    // Installed or not, a package is offered once.
+    QFile::remove(path);
+  }
+}
+
 void tcApWidget::slot_write_failed(const QString& text) {
   QMessageBox::warning(this, QStringLiteral("Error"), text);
 }
 
-void tcApWidget::contextMenuEvent(QContextMenuEvent* event) {
-  menu_->popup(event->globalPos());
+void tcApWidget::context_menu(const QPoint& global_pos) {
+  tcTK3Bench* bench = panel();
+  if (bench && bench->locked() &&
+      bench->access(tcAPBench::kAllBits) == tcAPBench::Access::kStillLocked) {
+    return;
+  }
+  menu_->popup(global_pos);
+}
+
+// --- Close ---------------------------------------------------------------------
+
+void tcApWidget::release_shared_stores() {
+  if (!context_) return;
+  // An open dialog works on the stores; it ends once control returns to it.
+  for (QDialog* dialog : findChildren<QDialog*>()) dialog->reject();
+  for (QTimer* timer : {meter_timer_, animate_timer_, ping_timer_, crc_timer_}) delete timer;
+  meter_timer_ = animate_timer_ = ping_timer_ = crc_timer_ = nullptr;
+  about_.reset();
+  hook_close_preset_take();
+  delete menu_;
+  menu_ = nullptr;
+  online_action_ = nullptr;
+  // The panel keeps its page in the options and works on the stores.
+  delete_bench();
+  // The link goes before the stores it works on.
+  connection_.reset();
+  stores_.reset();
+  devices_.reset();
+  QStringList errors;
+  if (context_->flush_options(&errors) != 0) {
+    for (const QString& text : errors) slot_write_failed(text);
+  }
+  context_.reset();
 }
 
 void tcApWidget::closeEvent(QCloseEvent* event) {
   release_shared_stores();
   event->accept();
+}
+
+// --- Hooks: the dialogs and flows of the preset library, services and access
+// codes are wired here. ----------------------------------------------------------
+
+void tcApWidget::hook_open_password_update() {}
+void tcApWidget::hook_open_version_dialog() {}
+void tcApWidget::hook_open_firmware_update() {}
+void tcApWidget::hook_open_gui_access() {}
+void tcApWidget::hook_run_gui_lock() {}
+bool tcApWidget::hook_run_gui_unlock() {
+  return false;
+}
+void tcApWidget::hook_open_preset_take(bool) {}
+void tcApWidget::hook_close_preset_take() {}
+void tcApWidget::hook_open_preset_save(int) {}
+void tcApWidget::hook_open_preset_library() {}
+void tcApWidget::hook_open_time_dialog() {}
+void tcApWidget::hook_open_event_scheduler() {}
+int tcApWidget::hook_install_preset_package(const QString&) {
+  return kNoLibrary;
 }

@@ -1,51 +1,84 @@
 #pragma once
-// The console's generic main window. Its initialisation brings up the
-// process-wide objects in their fixed order, connects the link's reports to the
-// GUI thread and runs the periodic timers; closing it saves the options and
-// releases what it created.
-#include <QWidget>
+// The console's generic main window: the skinned front panel itself. Its
+// initialisation brings up the process-wide objects in their fixed order, the
+// pop-up menu, the connections of the link's reports and the four timers; the
+// skin is loaded into a bench whose control groups bind the panel to the
+// stores. Closing it saves the options and releases what it created.
+//
+// Actions whose dialogs live elsewhere (presets, time, version, events,
+// firmware, passwords and the GUI lock, the analysis window) pass the on-line
+// gate where they need the processor and then call one private hook each.
+#include <QPointer>
 #include <atomic>
 #include <memory>
 
 #include "app/startup/tcAppContext.h"
 #include "link/protocol/tcMeterRecord.h"
+#include "panel/framework/tcAPBench.h"
+#include "skin/objects/tcGQGuiWidget.h"
 
 class QAction;
-class QLabel;
 class QMenu;
 class QTimer;
 class tcApIface;
 class tcApStores;
 class tcConnection;
+class tcControlGroupMain;
 class tcDeviceList;
+class tcSplash;
+class tcTK3Bench;
 
-class tcApWidget : public QWidget {
+class tcApWidget : public tcGQGuiWidget {
   Q_OBJECT
  public:
   static constexpr const char* kTitle = "QX770HD Pro";
   static constexpr const char* kIconPath = ":/Resources/quessa_vee.png";
-  // Size of the window until a skin gives the panel's.
+  static constexpr const char* kAboutImage = ":/Resources/morvallion_splash.bmp";
+  // Size of the window while no skin gives the panel's.
   static constexpr int kPlainWidth = 640;
   static constexpr int kPlainHeight = 360;
   static constexpr int kMeterIntervalMs = 101;
+  static constexpr int kAnimateIntervalMs = 100;
   static constexpr int kPingIntervalMs = 15000;
+  static constexpr int kCrcIntervalMs = 1000;
   // The map version that marks a bank as edited on the console.
   static constexpr int kTweakedMapVersion = 0xFFFE;
+  // The external front-panel updater, started from the application directory.
+  static const char* const kLoaderProgram;
+  static const char* const kPackerProgram;
+  static constexpr const char* kNoSlotTitle = "Save preset";
+  static constexpr const char* kNoSlotText =
+      "Unable to save preset. There are no empty unlocked preset entries available.";
+  static constexpr const char* kPackageFolder = "autoload";
+  static constexpr const char* kPackageFailed = "Unable to install preset package";
 
   explicit tcApWidget(QWidget* parent = nullptr);
   ~tcApWidget() override;
 
   // Start-up of the window and the process-wide objects. Returns 0.
   int init(const tcAppSetup& setup = tcAppSetup::from_process());
+  // The skin named by the options, else "default" packed, else the built-in
+  // skin; then the after-skin step. 0, or -1 when none loaded.
+  int load_initial_skin();
+  // Loads one skin (a packed skin file, a skin folder, or the built-in skin)
+  // into a new bench; 0, or -1 with no panel.
+  int load_skin(const QString& name, bool packed, bool builtin);
 
   // None before init() and after close.
   tcAppContext* context() { return context_.get(); }
   tcApStores* stores() { return stores_.get(); }
   tcDeviceList* devices() { return devices_.get(); }
   tcConnection* connection() { return connection_.get(); }
+  // None while no skin is loaded.
+  tcTK3Bench* panel() const;
+  tcControlGroupMain* main_group() const;
+  QMenu* menu() const { return menu_; }
 
-  // The processor clock as the newest meter record gave it.
+  // The processor clock as the newest meter record gave it, with its
+  // adjustment mode, SNTP server and time zone.
   const tcMeterRecord& ap_clock() const { return ap_clock_; }
+  // Whether the live set's summary differs from the processor's.
+  bool preset_modified() const { return preset_modified_; }
 
  signals:
   void sig_map_settings_dirty(int set_index);
@@ -53,47 +86,108 @@ class tcApWidget : public QWidget {
   void sig_map_globals_dirty();
   void sig_gui_globals_dirty();
   void sig_crc_check();
+  void sig_connecting();
+  void sig_connect();
   void sig_connect_accepted();
+  void sig_connect_rejected();
+  void sig_disconnect();
   void sig_summary_changed();
   void sig_recv_version();
   void sig_recv_macaddr();
+  void sig_preset_pkg_install();
   void sig_startup_connect();
   void sig_new_events();
   void sig_ap_clock();
   void sig_request_meters();
   void sig_sgmap_version_update(int set_index, int version);
+  void sig_ptree_change();
+  void sig_set_analysis(int type, int dirty_src);
+  void sig_set_analysis_chain(int chain, int dirty_src);
+  void sig_set_GR_chain(int chain, int dirty_src);
 
  public slots:
+  void slot_exitMenu();
+  void slot_minimize();
+  void slot_about();
+  void slot_gui_settings_dirty(int set_index);
   void slot_map_settings_dirty(int set_index);
+  void slot_gui_globals_dirty();
   void slot_map_globals_dirty();
-  void slot_sgmap_version_update(int set_index, int version);
-  void slot_request_meters();
-  void slot_meter_timer();
-  void slot_ping_timer();
+  void slot_fppasswd_dlg() {}
+  void slot_password_dlg();
+  void slot_version_dlg();
+  void slot_swup_dlg();
+  void slot_lbn_dlg();
+  void slot_gui_access();
+  void slot_gui_lock();
+  void slot_pset_take();
+  void slot_pset_save();
+  void slot_preset_dlg();
   void slot_device_dlg();
+  void slot_netsrvr_dlg() {}
+  void slot_config_dlg() {}
+  void slot_tabs_options() {}
+  void slot_ptree_change() {}
+  void slot_recv_macaddr() {}
+  void slot_choose_skin();
+  // The connection states run in tcConnection; these hand events to it.
+  void slot_connecting();
+  void slot_connect();
+  void slot_connect_accepted();
+  void slot_connect_rejected();
+  void slot_disconnect();
   void slot_menu_on_line();
   void slot_startup_connect();
+  void slot_meter_timer();
+  void slot_animate_timer();
+  void slot_ping_timer();
+  void slot_crc_check();
+  void slot_request_meters();
+  void slot_preset_pkg_install();
+  void slot_time_set();
+  void slot_event_dlg();
+  void slot_sgmap_version_update(int set_index, int version);
+  virtual void slot_set_analysis(int, int) {}
+  virtual void slot_set_analysis_chain(int, int) {}
+  virtual void slot_show_analysis() {}
   // Tells the user that a file could not be written (the old one was kept).
   void slot_write_failed(const QString& text);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
-  void contextMenuEvent(QContextMenuEvent* event) override;
-  // Each new meter record while on-line; the model's window feeds its displays.
+  // A right press on no object: the menu, after the unlock path while locked.
+  void context_menu(const QPoint& global_pos) override;
+  // The first sub-menu: "File" here, the model's page menu in a model's window.
+  virtual QMenu* add_first_menu(QMenu* menu);
+  // The model's own windows, made once the stores and timers are up.
+  virtual void start_model() {}
+  // Each new meter record while on-line: the panel's graph and lamps; the
+  // model's window adds its displays.
   virtual void meter_record(const tcMeterRecord& record);
 
  private:
   // The parameter model, meter listener and device list come up here, after
   // the application objects and before the skin.
   void create_shared_stores();
+  void build_menu();
   void connect_link_reports();
   void start_timers();
-  // Saves the options and destroys the process-wide objects, newest first.
+  // Status displays, group signals, lock and size of a new panel.
+  void after_skin();
+  void connect_groups();
+  // Saves the options and destroys the process-wide objects in the close order.
   void release_shared_stores();
-  // The connection text and the device name, in the connection's colour.
+  // The status displays: connection, device and preset.
   void show_status();
+  void show_preset();
+  void apply_gui_access();
   // The link while on-line, else none.
   tcApIface* link() const;
+  // The on-line gate: true when the action may go on.
+  bool gate(const char* title);
+  // Slot of the first empty preset entry, else of the first unlocked one; -1.
+  int free_preset_slot() const;
+  QString program_path(const char* program) const;
 
   // Change reports of the stores; they run under the store locks, on whichever
   // thread wrote, and only post queued signals.
@@ -102,21 +196,51 @@ class tcApWidget : public QWidget {
   static void on_settings_panel(void* self, uint16_t set_index);
   static void on_globals_send(void* self);
   static void on_globals_panel(void* self);
+  // The link's trace lines (transport thread) go to the debug output.
+  static void on_link_trace(void* self, const char* line);
+
+  // Dialogs and flows of other parts of the console, one hook per action.
+  void hook_open_password_update();
+  void hook_open_version_dialog();
+  void hook_open_firmware_update();
+  void hook_open_gui_access();
+  void hook_run_gui_lock();
+  // The unlock flow of a locked panel; true when it was unlocked.
+  bool hook_run_gui_unlock();
+  void hook_open_preset_take(bool online);
+  void hook_close_preset_take();
+  void hook_open_preset_save(int slot);
+  void hook_open_preset_library();
+  void hook_open_time_dialog();
+  void hook_open_event_scheduler();
+  // 0, or -1 when the package could not be installed; kNoLibrary while no
+  // preset library takes packages (they stay for a later start).
+  static constexpr int kNoLibrary = 1;
+  int hook_install_preset_package(const QString& path);
 
   std::unique_ptr<tcAppContext> context_;
   std::unique_ptr<tcApStores> stores_;
   std::unique_ptr<tcDeviceList> devices_;
   std::unique_ptr<tcConnection> connection_;
+  std::unique_ptr<tcSplash> about_;
   QMenu* menu_ = nullptr;
   QAction* online_action_ = nullptr;
-  QLabel* status_ = nullptr;
   QTimer* meter_timer_ = nullptr;
+  QTimer* animate_timer_ = nullptr;
   QTimer* ping_timer_ = nullptr;
-  // One queued send request stands for every change made before it runs; one
-  // bit per live bank.
+  QTimer* crc_timer_ = nullptr;
+  // One queued request stands for every change made before it runs; one bit
+  // per live bank.
   std::atomic<uint32_t> settings_send_pending_{0};
+  std::atomic<uint32_t> settings_panel_pending_{0};
   std::atomic<bool> globals_send_pending_{false};
+  std::atomic<bool> globals_panel_pending_{false};
   bool stay_virgin_ = false;
+  bool preset_modified_ = false;
+  // The GUI access data the panel holds (kept across skins).
+  uint32_t gui_code_ = 0;
+  uint32_t gui_flags_ = 0;
+  bool gui_locked_ = false;
   tcMeterRecord meter_record_;
   tcMeterRecord ap_clock_;
 };

@@ -2,8 +2,12 @@
 // them: the simulator with a password, the console with a prepared data folder
 // whose device remembers that password. What arrives is read from the
 // simulator's own account of every message.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -13,9 +17,15 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include <QFile>
+#include <QImage>
+#include <QThread>
+
 #include "app/core/tcCrc32.h"
 #include "app/core/tcDeviceConfig.h"
 #include "app/core/tcOptions.h"
+#include "link/protocol/ParamRecord.h"
+#include "link/protocol/tcApCodec.h"
 #include "tests/support/tcTestPaths.h"
 
 namespace {
@@ -122,6 +132,16 @@ class ConsoleWithSimulator : public ::testing::Test {
     return {"--port", "55900", "--password", kPassword, "--state", state_.path(), "--verbose"};
   }
 
+  // Runs an X client of the test's display; its standard output.
+  QString x_tool(const QString& program, const QStringList& args) const {
+    QProcess p;
+    p.setProcessEnvironment(console_env_);
+    p.start(program, args);
+    if (!p.waitForFinished(15000)) return QString();
+    return QString::fromLocal8Bit(p.readAllStandardOutput());
+  }
+  bool real_display() const { return console_env_.contains("DISPLAY"); }
+
   QTemporaryDir home_, state_, work_;
   QProcessEnvironment env_, console_env_;
   std::unique_ptr<Watched> display_;
@@ -153,6 +173,110 @@ TEST_F(ConsoleWithSimulator, LogsInAsksForMetersKeepsAliveAndReconnects) {
   EXPECT_TRUE(simulator.expect("login code " + code + " accepted").hasMatch())
       << simulator.output().toStdString();
   EXPECT_TRUE(simulator.expect("meters over UDP to port").hasMatch());
+
+  EXPECT_EQ(console.stop(), 0) << console.output().toStdString();
+  EXPECT_EQ(simulator.stop(), 0);
+}
+
+// The front-panel test skin as the console's chosen skin folder.
+void choose_test_skin(const QString& home, const QString& work) {
+  const QDir source(qEnvironmentVariable("QX_SOURCE_DIR") + "/tests/panel/data/frontpanel");
+  const QDir target(QDir(work).filePath("fp_skins/front"));
+  QDir().mkpath(target.path());
+  for (const QString& f : source.entryList(QDir::Files)) {
+    QFile::copy(source.filePath(f), target.filePath(f));
+  }
+  tcOptions options(QDir(home).filePath("Documents/Morvallion/QX770HD/qx770xpro.ini"));
+  options.set_skin_name("front");
+  options.set_skin_file(0);
+  options.flush();
+}
+
+// Logs in to the simulator as a second console would and sets one global:
+// the simulator drops the console for it, which then reconnects and is given
+// the new value with the rest of the picture.
+bool change_global_as_another_console(uint16_t id, uint32_t value) {
+  const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  if (fd < 0) return false;
+  sockaddr_in addr = {};
+  addr.sin_family = AF_INET;
+  addr.sin_port = htons(55900);
+  addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  bool done = ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
+  const auto send_all = [&](tcFrame frame) {
+    done = done && ::send(fd, frame.data(), static_cast<size_t>(frame.length()), MSG_NOSIGNAL) ==
+                       frame.length();
+  };
+  send_all(tcApCodec::login_request(tcCrc32::of_text(kPassword)));
+  const ParamRecord record = ParamRecord::of_int(id, value);
+  send_all(tcApCodec::globals(&record, 1));
+  // Stays long enough for the simulator to take both messages.
+  QThread::msleep(500);
+  ::close(fd);
+  return done;
+}
+
+// The knob's square of a screenshot of the root window.
+QImage knob_square(const QString& png, const QPoint& centre) {
+  return QImage(png).copy(QRect(centre - QPoint(22, 22), QSize(44, 44)));
+}
+
+TEST_F(ConsoleWithSimulator, AKnobDragIsSentAndAProcessorChangeMovesTheKnobWithoutEcho) {
+  if (!real_display() || QStandardPaths::findExecutable("xdotool").isEmpty() ||
+      QStandardPaths::findExecutable("import").isEmpty()) {
+    GTEST_SKIP() << "needs Xvfb, xdotool and ImageMagick's import";
+  }
+  choose_test_skin(home_.path(), work_.path());
+  Watched simulator(env_);
+  ASSERT_TRUE(simulator.start(tcBuiltProgram("qx770sim"), simulator_args()));
+  ASSERT_TRUE(simulator.expect("listening on 127\\.0\\.0\\.1:55900").hasMatch());
+  Watched console(console_env_);
+  ASSERT_TRUE(console.start(tcBuiltProgram("qx770xpro"), {}, work_.path()));
+  ASSERT_TRUE(simulator.expect("meters over UDP to port").hasMatch())
+      << simulator.output().toStdString() << console.output().toStdString();
+
+  const QString window =
+      x_tool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "QX770HD Pro"})
+          .split('\n')
+          .value(0);
+  ASSERT_FALSE(window.isEmpty());
+  const QString geometry = x_tool("xdotool", {"getwindowgeometry", "--shell", window});
+  const QRegularExpression x_re("X=(\\d+)"), y_re("Y=(\\d+)");
+  // The headphone knob of the test skin: 40 by 40 at (556, 306).
+  const QPoint knob(x_re.match(geometry).captured(1).toInt() + 576,
+                    y_re.match(geometry).captured(1).toInt() + 326);
+  // Upwards in small steps, as a hand drags.
+  QStringList drag = {"mousemove", QString::number(knob.x()), QString::number(knob.y()),
+                      "mousedown", "1"};
+  for (int i = 0; i < 10; ++i)
+    drag << "sleep"
+         << "0.03"
+         << "mousemove_relative"
+         << "--"
+         << "0"
+         << "-2";
+  drag << "mouseup"
+       << "1";
+  x_tool("xdotool", drag);
+  const auto sent = simulator.expect("global 2003 = ([0-9A-F]{8})");
+  ASSERT_TRUE(sent.hasMatch()) << simulator.output().toStdString();
+  EXPECT_GT(sent.captured(1).toUInt(nullptr, 16), 50u);
+  QThread::msleep(300);
+  const QString dragged = QDir(work_.path()).filePath("dragged.png");
+  x_tool("import", {"-window", "root", dragged});
+
+  // The processor changes the level: the knob follows and nothing comes back.
+  ASSERT_TRUE(change_global_as_another_console(0x2003, 3));
+  ASSERT_TRUE(simulator.expect("global 2003 = 00000003").hasMatch());
+  const QString code = QString::asprintf("%08X", tcCrc32::of_text(kPassword));
+  ASSERT_TRUE(simulator.expect("login code " + code + " accepted").hasMatch())
+      << simulator.output().toStdString();
+  ASSERT_TRUE(simulator.expect("meters over UDP to port").hasMatch());
+  QThread::msleep(1500);
+  const QString after = QDir(work_.path()).filePath("after.png");
+  x_tool("import", {"-window", "root", after});
+  EXPECT_FALSE(simulator.expect("RX 3001", 1500).hasMatch()) << simulator.output().toStdString();
+  EXPECT_NE(knob_square(dragged, knob), knob_square(after, knob));
 
   EXPECT_EQ(console.stop(), 0) << console.output().toStdString();
   EXPECT_EQ(simulator.stop(), 0);

@@ -31,11 +31,22 @@ inline QString tcFrontPanelSkinWithout(const QTemporaryDir& dir, const QStringLi
   }
   QFile in(source.filePath("skin.xml"));
   in.open(QIODevice::ReadOnly);
+  // An element named by an id goes whole, up to its end tag when it has one.
   QStringList kept;
+  QString closing;
   for (const QString& line : QString::fromUtf8(in.readAll()).split('\n')) {
+    if (!closing.isEmpty()) {
+      if (line.contains(closing)) closing.clear();
+      continue;
+    }
     bool drop = false;
     for (const QString& id : ids) drop = drop || line.contains("id=\"" + id + "\"");
-    if (!drop) kept << line;
+    if (!drop) {
+      kept << line;
+      continue;
+    }
+    const QString tag = line.trimmed().mid(1).section(' ', 0, 0);
+    if (!line.contains("/>") && !line.contains("</" + tag + ">")) closing = "</" + tag + ">";
   }
   QFile out(dir.filePath("skin.xml"));
   out.open(QIODevice::WriteOnly);

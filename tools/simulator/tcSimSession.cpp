@@ -372,14 +372,24 @@ void tcSimSession::on_take(const tcFrameView& frame) {
 void tcSimSession::on_globals(const tcFrameView& frame) {
   tcApCodec::RecordRun records;
   if (tcApCodec::read_globals(frame, records) != 0) return;
-  for (int i = 0; i < records.count; ++i) state_.apply_global(records.param(i));
+  for (int i = 0; i < records.count; ++i) {
+    const ParamRecord record = records.param(i);
+    if (verbose_) std::fprintf(stderr, "   global %04X = %08X\n", record.id(), record.bits());
+    state_.apply_global(record);
+  }
 }
 
 void tcSimSession::on_bank_params(const tcFrameView& frame) {
   uint8_t bank = 0;
   tcApCodec::RecordRun records;
   if (tcApCodec::read_bank_params(frame, bank, records) != 0) return;
-  for (int i = 0; i < records.count; ++i) state_.apply_bank_record(bank, records.param(i));
+  for (int i = 0; i < records.count; ++i) {
+    const ParamRecord record = records.param(i);
+    if (verbose_) {
+      std::fprintf(stderr, "   bank %u: %04X = %08X\n", bank, record.id(), record.bits());
+    }
+    state_.apply_bank_record(bank, record);
+  }
 }
 
 void tcSimSession::on_bank_summary(const tcFrameView& frame) {

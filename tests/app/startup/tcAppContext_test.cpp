@@ -40,7 +40,7 @@ TEST(tcAppContext, StartsFromAFreshDataDirectoryWithDefaults) {
     tcLog::message(0, tcLog::kProgress, "Reading file: %s\n", "skin.xml");
     tcLog::plain("Error %s reading: %s", "x", "y");
     EXPECT_EQ(read_all(context.skin_log_path()),
-              QByteArray("Reading file: skin.xml\nError x reading: y"));
+              QByteArray("Reading file: skin.xml\nError x reading: y\n"));
 
     context.options().set_online(1);
     context.analysis_config().set_db_top("FFT", -10);

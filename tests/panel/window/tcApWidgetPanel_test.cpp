@@ -1,0 +1,250 @@
+// The window as a front panel: skins and their fallbacks, the scale, the menu,
+// the lock on the right click, and real mouse gestures on the panel against the
+// simulator run in-process.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QThread>
+#include <functional>
+#include <thread>
+
+#include "link/devices/tcConnection.h"
+#include "link/devices/tcDeviceList.h"
+#include "link/transport/tcApStores.h"
+#include "panel/groups/tcControlGroupMain.h"
+#include "panel/groups/tcTK3Bench.h"
+#include "panel/window/TK3Widget.h"
+#include "skin/objects/tcGuiKnob.h"
+#include "tests/panel/tcFrontPanelWorld.h"
+#include "tests/support/tcModalDriver.h"
+#include "tools/simulator/tcSimServer.h"
+#include "tools/simulator/tcSimState.h"
+#include "tools/simulator/tcSimStateFile.h"
+
+namespace {
+
+constexpr uint16_t kGain = 0x1001;
+
+bool wait_until(const std::function<bool()>& done, int timeout_ms = 8000) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done()) {
+    if (timer.elapsed() > timeout_ms) return false;
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(2);
+  }
+  return true;
+}
+
+// Copies the front-panel test skin into a skins folder under `name`.
+void install_skin(const QString& skins_dir, const QString& name) {
+  const QDir source(tcFrontPanelSkin());
+  const QDir target(QDir(skins_dir).filePath(name));
+  QDir().mkpath(target.path());
+  for (const QString& f : source.entryList(QDir::Files)) {
+    QFile::copy(source.filePath(f), target.filePath(f));
+  }
+}
+
+// A page whose knob and display stand for the analog input gain.
+class GainPage : public tcControlGroup {
+ public:
+  explicit GainPage(tcAPBench* bench) : tcControlGroup(bench, kNames) {
+    setTables(nullptr, nullptr, kKnobs);
+    refreshAll();
+    show(true);
+  }
+  void refreshAll() override {
+    setupRange(1, kGain, 2, "dB");
+    refreshKnobs();
+  }
+  static const NameRow kNames[];
+  static const KnobRow kKnobs[];
+};
+const tcControlGroup::NameRow GainPage::kNames[] = {
+    {1, "TEST_KNOB"}, {2, "TEST_DSPY"}, {0, nullptr}};
+const tcControlGroup::KnobRow GainPage::kKnobs[] = {{1, 2, kGain, "dB"},
+                                                    {tcControlGroup::kEnd, 0, 0, nullptr}};
+
+void drag_up(QWidget* w, QPoint at, int pixels) {
+  QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, at);
+  for (int i = 0; i < pixels; ++i) {
+    at.ry() -= 1;
+    QMouseEvent move(QEvent::MouseMove, at, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+  }
+  QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, at);
+}
+
+TEST(WindowSkin, FallsBackToTheBuiltInSkinAndScalesByOneWithoutAScaleFile) {
+  QTemporaryDir work, docs;
+  TK3Widget window;
+  ASSERT_EQ(window.init({{"qx770xpro"}, work.path(), docs.path()}), 0);
+  // No "default" skin on disk: the one built into the program.
+  ASSERT_EQ(window.load_initial_skin(), 0);
+  ASSERT_NE(window.panel(), nullptr);
+  EXPECT_FALSE(window.panel()->scaled());
+  EXPECT_EQ(window.size(), window.panel()->panel_size());
+  EXPECT_NE(window.main_group(), nullptr);
+  // The temporary folder is gone once the panel is built.
+  EXPECT_FALSE(QDir(window.context()->dirs().data_dir()).exists("SkinTemp/skin.xml"));
+  window.close();
+}
+
+TEST(WindowSkin, TheChosenFolderSkinLoadsWithTheScaleOfItsFile) {
+  QTemporaryDir work, docs;
+  TK3Widget window;
+  ASSERT_EQ(window.init({{"qx770xpro"}, work.path(), docs.path()}), 0);
+  install_skin(window.context()->dirs().skins_dir(), "front");
+  QFile scale(window.context()->dirs().data_file("ap_scale.ini"));
+  ASSERT_TRUE(scale.open(QIODevice::WriteOnly));
+  scale.write("[scale]\nX=1.5\nY=2.0\n");
+  scale.close();
+  window.context()->options().set_skin_name("front");
+  window.context()->options().set_skin_file(0);
+  ASSERT_EQ(window.load_initial_skin(), 0);
+  EXPECT_EQ(window.size(), QSize(960, 720));
+  EXPECT_NE(window.main_group()->findObject(tcControlGroupMain::kHdpnKnob), nullptr);
+
+  // A skin without its background builds no panel; the window stays usable.
+  QFile::remove(QDir(window.context()->dirs().skins_dir()).filePath("front/bkgrnd.png"));
+  EXPECT_EQ(window.load_skin("front", false, false), -1);
+  EXPECT_EQ(window.panel(), nullptr);
+  window.close();
+}
+
+TEST(WindowMenu, EntriesFollowTheOptionsAndTheLoaderProgram) {
+  QTemporaryDir work, docs;
+  QFile loader(QDir(work.path()).filePath("lbn_loader"));
+  ASSERT_TRUE(loader.open(QIODevice::WriteOnly));
+  loader.close();
+  TK3Widget window;
+  ASSERT_EQ(window.init({{"qx770xpro"}, work.path(), docs.path()}), 0);
+  QStringList menus, hardware, view;
+  for (QAction* a : window.menu()->actions()) menus << a->text();
+  EXPECT_EQ(menus, (QStringList{"View", "Hardware", "Presets"}));
+  for (QAction* a : window.menu()->actions()[1]->menu()->actions()) hardware << a->text();
+  EXPECT_EQ(hardware,
+            (QStringList{"Devices...", "On-Line Mode...", "Event Scheduler...", "Login Password...",
+                         "Version...", "Update...", "Update Front Panel..."}));
+  for (QAction* a : window.view_actions()) view << a->text();
+  EXPECT_EQ(view, (QStringList{"Analysis...", "Input", "Para EQ", "AGC/Comp", "HD Lim", "FM Lim",
+                               "ST Encoder", "System"}));
+  window.close();
+}
+
+TEST(WindowMenu, ARightClickOnALockedPanelAsksForTheCodeFirst) {
+  QTemporaryDir work, docs;
+  TK3Widget window;
+  ASSERT_EQ(window.init({{"qx770xpro"}, work.path(), docs.path()}), 0);
+  ASSERT_EQ(window.load_initial_skin(), 0);
+  std::vector<uint32_t> asked;
+  window.panel()->set_access_checker([&](uint32_t mask) {
+    asked.push_back(mask);
+    return tcAPBench::Access::kStillLocked;
+  });
+  window.panel()->set_locked(true);
+  window.show();
+  QTest::mousePress(&window, Qt::RightButton, Qt::NoModifier, QPoint(320, 300));
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0], tcAPBench::kAllBits);
+  EXPECT_FALSE(window.menu()->isVisible());
+  window.close();
+}
+
+class PanelOnline : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(work_.isValid() && docs_.isValid() && sim_dir_.isValid());
+    options_.port = 0;
+    options_.state_dir = sim_dir_.path();
+    server_ = std::make_unique<tcSimServer>(options_, state_, file_);
+    ASSERT_EQ(server_->open(), 0);
+    serving_ = std::thread([this] { server_->run(); });
+
+    ASSERT_EQ(window_.init({{"qx770xpro"}, work_.path(), docs_.path()}), 0);
+    install_skin(window_.context()->dirs().skins_dir(), "front");
+    ASSERT_EQ(window_.load_skin("front", false, false), 0);
+    tcTK3Bench* bench = window_.panel();
+    page_ = static_cast<GainPage*>(
+        bench->add_group(std::make_unique<GainPage>(bench), tcAPBench::kSlots));
+    window_.show();
+
+    tcDeviceList* devices = window_.devices();
+    ASSERT_NE(devices->add("Sim", "127.0.0.1"), nullptr);
+    devices->set_current(devices->index_of("Sim"));
+    LinkTiming quick;
+    quick.connect_wait_ms = 200;
+    window_.connection()->set_link_target(server_->port(), quick);
+    window_.connection()->set_online(true);
+    ASSERT_TRUE(wait_until([&] {
+      return window_.connection()->state() == tcConnection::kOnline &&
+             window_.stores()->directory().present(0);
+    }));
+  }
+  void stop_simulator() {
+    if (!serving_.joinable()) return;
+    server_->stop();
+    serving_.join();
+  }
+  void TearDown() override {
+    window_.close();
+    stop_simulator();
+  }
+  tcApStores& stores() { return *window_.stores(); }
+  tcGuiObject* knob() { return page_->findObject(1); }
+  tcGuiObject* display() { return page_->findObject(2); }
+
+  QTemporaryDir work_, docs_, sim_dir_;
+  tcSimOptions options_;
+  tcSimState state_;
+  tcSimStateFile file_{sim_dir_.path()};
+  std::unique_ptr<tcSimServer> server_;
+  std::thread serving_;
+  TK3Widget window_;
+  GainPage* page_ = nullptr;
+};
+
+TEST_F(PanelOnline, AKnobDragIsSentAndMarksTheBankTweaked) {
+  EXPECT_EQ(window_.main_group()->findObject(tcControlGroupMain::kStatOnline)->text(), "Online");
+  SETTINGS& bank = *stores().banks().set(0);
+  const uint32_t before = bank.raw(kGain);
+  drag_up(&window_, knob()->area().center(), 6);
+  EXPECT_EQ(bank.raw(kGain), before + 6);
+  EXPECT_EQ(display()->text(), bank.format(kGain));
+  ASSERT_TRUE(wait_until([&] {
+    tcPresetHeader header;
+    stores().banks().get_header(0, &header);
+    return !stores().bank_send().record(0)->any() &&
+           header.map_version == tcApWidget::kTweakedMapVersion;
+  }));
+  QThread::msleep(300);  // the frames are on their way to the simulator
+  stop_simulator();
+  EXPECT_EQ(state_.bank(0).set->raw(kGain), before + 6);
+}
+
+TEST_F(PanelOnline, AChangeFromTheProcessorMovesTheKnobWithoutAnEcho) {
+  SETTINGS& bank = *stores().banks().set(0);
+  const uint32_t processor = bank.raw(kGain);
+  // A value of the console's own, put right by the picture a reconnect brings.
+  bank.set_raw(kGain, processor + 9, kSourceSilent);
+  page_->refreshAll();
+  ASSERT_EQ(knob()->value(), static_cast<int>(processor + 9));
+  window_.connection()->set_online(false);
+  window_.connection()->set_online(true);
+  ASSERT_TRUE(wait_until([&] { return knob()->value() == static_cast<int>(processor); }));
+  EXPECT_EQ(display()->text(), bank.format(kGain));
+  QThread::msleep(100);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(stores().bank_send().record(0)->any());
+  EXPECT_EQ(bank.raw(kGain), processor);
+}
+
+}  // namespace
