@@ -485,6 +485,13 @@ bool tcControlGroup::typeKnobRow(const KnobRow& row, const tcString& text) {
   return true;
 }
 
+void tcControlGroup::selectRadio(int group, uint16_t id, int item, int items) {
+  if (item >= 0 && item < items && static_cast<uint32_t>(item) != paramValue(id)) {
+    writeParam(id, static_cast<uint32_t>(item));
+  }
+  setState(group, to_int(paramValue(id)));
+}
+
 void tcControlGroup::onListStep(int id, int n) {
   if (const ValueRow* row = valueRowOf(id)) stepValueRow(*row, n);
 }

@@ -334,11 +334,7 @@ void tcControlGroupCompressor::onRadioSelected(int id, int item) {
     }
     setState(kType, quantity_);
   } else if (id == kFreezeMode) {
-    if (item >= 0 && item < kFreezeModes &&
-        static_cast<uint32_t>(item) != paramValue(kFreezeModeParam)) {
-      writeParam(kFreezeModeParam, static_cast<uint32_t>(item));
-    }
-    setState(kFreezeMode, static_cast<int>(paramValue(kFreezeModeParam)));
+    selectRadio(kFreezeMode, kFreezeModeParam, item, kFreezeModes);
   }
 }
 

@@ -165,9 +165,7 @@ void tcControlGroupInput::setSwitch(int id, int state) {
 void tcControlGroupInput::onRadioSelected(int id, int item) {
   for (const RadioRow& r : kRadios) {
     if (r.group != id) continue;
-    if (item >= 0 && item < kRadioItems && static_cast<uint32_t>(item) != globalValue(r.global)) {
-      writeGlobal(r.global, static_cast<uint32_t>(item));
-    }
+    selectRadio(r.group, r.global, item, kRadioItems);
     selectSources();
     return;
   }

@@ -281,11 +281,7 @@ void tcControlGroupParametric::setSwitch(int id, int state) {
 }
 
 void tcControlGroupParametric::onRadioSelected(int id, int item) {
-  if (id != kPeqPosition) return;
-  if (item >= 0 && item < kPositions && static_cast<uint32_t>(item) != paramValue(kPositionParam)) {
-    writeParam(kPositionParam, static_cast<uint32_t>(item));
-  }
-  setState(kPeqPosition, static_cast<int>(paramValue(kPositionParam)));
+  if (id == kPeqPosition) selectRadio(kPeqPosition, kPositionParam, item, kPositions);
 }
 
 void tcControlGroupParametric::onButton(int id) {

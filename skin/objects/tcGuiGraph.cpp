@@ -155,31 +155,28 @@ void tcGuiGraph::grid_of(const Axis& a, std::vector<float>* majors, std::vector<
   }
 }
 
-void tcGuiGraph::grid(bool x, std::vector<float>* majors, std::vector<float>* minors,
-                      std::vector<QString>* labels) const {
+tcGuiGraph::Grid tcGuiGraph::grid(bool x) const {
+  Grid g;
   const std::vector<Mark>& marks = x ? x_marks_ : y_marks_;
   if (marks.empty()) {
-    grid_of(x ? x_axis_ : y_axis_, majors, minors);
-    for (float v : *majors) labels->push_back(label_of(v));
-    return;
+    grid_of(x ? x_axis_ : y_axis_, &g.majors, &g.minors);
+    for (float v : g.majors) g.labels.push_back(label_of(v));
+    return g;
   }
   for (const Mark& m : marks) {
-    majors->push_back(m.value);
-    labels->push_back(m.label);
+    g.majors.push_back(m.value);
+    g.labels.push_back(m.label);
   }
+  return g;
 }
 
 void tcGuiGraph::draw_background(QPainter& painter) {
   const QRect plot = plot_rect();
-  for (int pass = 0; pass < 2; ++pass) {
-    const bool x = pass == 0;
-    std::vector<float> majors;
-    std::vector<float> minors;
-    std::vector<QString> labels;
-    grid(x, &majors, &minors, &labels);
+  for (const bool x : {true, false}) {
+    const Grid g = grid(x);
     for (int kind = 0; kind < 2; ++kind) {
       painter.setPen(QColor::fromRgba(colours_[kind == 0 ? kAxisMinor : kAxisMajor]));
-      for (float v : kind == 0 ? minors : majors) {
+      for (float v : kind == 0 ? g.minors : g.majors) {
         const int p = to_pixel(x ? x_axis_ : y_axis_, v);
         if (x) {
           painter.drawLine(p, 0, p, plot.height() - 1);
@@ -201,25 +198,22 @@ void tcGuiGraph::draw_labels(QPainter& painter) {
   small.setPixelSize(9);
   painter.setFont(small);
   painter.setPen(QColor::fromRgba(colours_[kGutterFg]));
-  for (int pass = 0; pass < 2; ++pass) {
-    const bool x = pass == 0;
-    std::vector<float> majors;
-    std::vector<float> minors;
-    std::vector<QString> labels;
-    grid(x, &majors, &minors, &labels);
-    for (size_t i = 0; i < majors.size(); ++i) {
+  for (const bool x : {true, false}) {
+    const Grid g = grid(x);
+    for (size_t i = 0; i < g.majors.size(); ++i) {
       if (x) {
-        const int p = plot.x() + to_pixel(x_axis_, majors[i]);
+        const int p = plot.x() + to_pixel(x_axis_, g.majors[i]);
         painter.drawText(QRect(p - 20, plot.bottom() + 2, 40, kGutterBottom - 2),
-                         Qt::AlignHCenter | Qt::AlignTop, labels[i]);
+                         Qt::AlignHCenter | Qt::AlignTop, g.labels[i]);
       } else {
-        const int p = plot.y() + to_pixel(y_axis_, majors[i]);
+        const int p = plot.y() + to_pixel(y_axis_, g.majors[i]);
         painter.drawText(QRect(0, p - 6, kGutterLeft - 3, 12), Qt::AlignRight | Qt::AlignVCenter,
-                         labels[i]);
+                         g.labels[i]);
       }
     }
   }
-  // The titles sit inside the plot's top left, over the curves.
+  // The titles sit inside the plot, over the curves: the title at the top,
+  // the y axis' name along the left edge.
   if (!title_.isEmpty()) {
     painter.drawText(QRect(plot.x(), plot.y() + 2, plot.width(), 12),
                      Qt::AlignHCenter | Qt::AlignTop, title_);

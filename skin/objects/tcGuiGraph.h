@@ -74,8 +74,12 @@ class tcGuiGraph : public tcGuiObject {
   static void grid_of(const Axis& axis, std::vector<float>* majors, std::vector<float>* minors);
   // The grid of an axis as drawn: its marks when it has some, else the
   // automatic steps; labels go with the majors.
-  void grid(bool x, std::vector<float>* majors, std::vector<float>* minors,
-            std::vector<QString>* labels) const;
+  struct Grid {
+    std::vector<float> majors;
+    std::vector<float> minors;
+    std::vector<QString> labels;
+  };
+  Grid grid(bool x) const;
 
  private:
   Axis x_axis_{kLog, 0, 20.0f, 20000.0f};

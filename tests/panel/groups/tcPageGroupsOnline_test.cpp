@@ -5,11 +5,9 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
-#include <functional>
 #include <thread>
 
 #include "link/devices/tcConnection.h"
@@ -21,6 +19,7 @@
 #include "panel/window/TK3Widget.h"
 #include "skin/draggers/tcCompDragger.h"
 #include "skin/draggers/tcPEQDragger.h"
+#include "tests/link/transport/tcLinkTestWorld.h"
 #include "tests/panel/groups/tcPageWorld.h"
 #include "tools/simulator/tcSimServer.h"
 #include "tools/simulator/tcSimState.h"
@@ -44,17 +43,6 @@ const float kPresetValues[] = {7.5f, -9.0f, 2.0f};
 constexpr uint16_t kAgcAttack1 = 0x1429;
 constexpr float kPresetAttack = 320.0f;
 constexpr int kPresetSlot = 0;
-
-bool wait_until(const std::function<bool()>& done, int timeout_ms = 8000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeout_ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(2);
-  }
-  return true;
-}
 
 void install_page_skin(const QString& skins_dir, const QString& name) {
   const QDir source(tcPageSkin());
