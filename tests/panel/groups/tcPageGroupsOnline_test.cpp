@@ -4,26 +4,16 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 #include <QThread>
-#include <thread>
 
-#include "link/devices/tcConnection.h"
-#include "link/devices/tcDeviceList.h"
 #include "link/transport/tcApIface.h"
-#include "link/transport/tcApStores.h"
 #include "panel/groups/tcControlGroupCompressor.h"
 #include "panel/groups/tcControlGroupParametric.h"
 #include "panel/window/TK3Widget.h"
 #include "skin/draggers/tcCompDragger.h"
 #include "skin/draggers/tcPEQDragger.h"
-#include "tests/link/transport/tcLinkTestWorld.h"
 #include "tests/panel/groups/tcPageWorld.h"
-#include "tools/simulator/tcSimServer.h"
-#include "tools/simulator/tcSimState.h"
-#include "tools/simulator/tcSimStateFile.h"
+#include "tests/panel/tcWindowOnline.h"
 
 namespace {
 
@@ -44,66 +34,21 @@ constexpr uint16_t kAgcAttack1 = 0x1429;
 constexpr float kPresetAttack = 320.0f;
 constexpr int kPresetSlot = 0;
 
-void install_page_skin(const QString& skins_dir, const QString& name) {
-  const QDir source(tcPageSkin());
-  const QDir target(QDir(skins_dir).filePath(name));
-  QDir().mkpath(target.path());
-  for (const QString& f : source.entryList(QDir::Files)) {
-    QFile::copy(source.filePath(f), target.filePath(f));
-  }
-}
-
-class PagesOnline : public ::testing::Test {
+class PagesOnline : public tcWindowOnline<TK3Widget> {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(work_.isValid() && docs_.isValid() && sim_dir_.isValid());
-    SETTINGS& preset = *state_.slot(kPresetSlot).set;
+  void prepare(tcSimState& state) override {
+    SETTINGS& preset = *state.slot(kPresetSlot).set;
     for (size_t i = 0; i < std::size(kKnobs); ++i) {
       preset.set_float(kKnobs[i].param, kPresetValues[i], kSourceSilent);
     }
     preset.set_float(kAgcAttack1, kPresetAttack, kSourceSilent);
-    options_.port = 0;
-    options_.state_dir = sim_dir_.path();
-    server_ = std::make_unique<tcSimServer>(options_, state_, file_);
-    ASSERT_EQ(server_->open(), 0);
-    serving_ = std::thread([this] { server_->run(); });
-
-    ASSERT_EQ(window_.init({{"qx770xpro"}, work_.path(), docs_.path()}), 0);
-    install_page_skin(window_.context()->dirs().skins_dir(), "pages");
+  }
+  void load_panel() override {
+    tcInstallSkin(tcPageSkin(), window_.context()->dirs().skins_dir(), "pages");
     ASSERT_EQ(window_.load_skin("pages", false, false), 0);
     window_.show();
-
-    tcDeviceList* devices = window_.devices();
-    ASSERT_NE(devices->add("Sim", "127.0.0.1"), nullptr);
-    devices->set_current(devices->index_of("Sim"));
-    LinkTiming quick;
-    quick.connect_wait_ms = 200;
-    window_.connection()->set_link_target(server_->port(), quick);
-    window_.connection()->set_online(true);
-    ASSERT_TRUE(wait_until([&] {
-      return window_.connection()->state() == tcConnection::kOnline &&
-             window_.stores()->directory().present(0);
-    }));
   }
-  void stop_simulator() {
-    if (!serving_.joinable()) return;
-    server_->stop();
-    serving_.join();
-  }
-  void TearDown() override {
-    window_.close();
-    stop_simulator();
-  }
-  SETTINGS& bank() { return *window_.stores()->banks().set(0); }
   tcGuiObject* named(const char* name) { return window_.panel()->find_object(name); }
-
-  QTemporaryDir work_, docs_, sim_dir_;
-  tcSimOptions options_;
-  tcSimState state_;
-  tcSimStateFile file_{sim_dir_.path()};
-  std::unique_ptr<tcSimServer> server_;
-  std::thread serving_;
-  TK3Widget window_;
 };
 
 TEST_F(PagesOnline, AKnobOnEachPageReachesTheProcessor) {
@@ -115,17 +60,10 @@ TEST_F(PagesOnline, AKnobOnEachPageReachesTheProcessor) {
     ASSERT_NE(knob, nullptr);
     ASSERT_TRUE(knob->visible()) << k.knob;
     expected[i] = bank().raw(k.param) + 4;
-    const QPoint at = knob->area().center();
-    QTest::mousePress(&window_, Qt::LeftButton, Qt::NoModifier, at);
-    for (int step = 1; step <= 4; ++step) {
-      QMouseEvent move(QEvent::MouseMove, at - QPoint(0, step), Qt::NoButton, Qt::LeftButton,
-                       Qt::NoModifier);
-      QApplication::sendEvent(&window_, &move);
-    }
-    QTest::mouseRelease(&window_, Qt::LeftButton, Qt::NoModifier, at - QPoint(0, 4));
+    tcDragOn(&window_, knob->area().center(), 0, -4);
     EXPECT_EQ(bank().raw(k.param), expected[i]) << k.knob;
   }
-  ASSERT_TRUE(wait_until([&] { return !window_.stores()->bank_send().record(0)->any(); }));
+  ASSERT_TRUE(wait_until([&] { return !stores().bank_send().record(0)->any(); }));
   QThread::msleep(300);  // the frames are on their way to the simulator
   stop_simulator();
   for (size_t i = 0; i < std::size(kKnobs); ++i) {
@@ -156,7 +94,7 @@ TEST_F(PagesOnline, APresetTheProcessorRecallsRedrawsEveryPage) {
   EXPECT_FLOAT_EQ(comp->dragger()->adjusters().at(0).value, bank().eng(kAgcAttack1));
   EXPECT_FLOAT_EQ(bank().eng(kAgcAttack1), kPresetAttack);
   // Nothing the processor sent goes back.
-  EXPECT_FALSE(window_.stores()->bank_send().record(0)->any());
+  EXPECT_FALSE(stores().bank_send().record(0)->any());
 }
 
 }  // namespace

@@ -4,12 +4,27 @@
 // real mouse events, over the in-memory console of tcFrontPanelWorld.
 #include <QMouseEvent>
 #include <QTest>
+#include <algorithm>
+#include <cstdlib>
 
 #include "link/protocol/tcMeterRecord.h"
 #include "panel/groups/tcControlGroupMain.h"
 #include "panel/groups/tcTK3Bench.h"
 #include "skin/objects/tcGuiApGraph.h"
 #include "tests/panel/tcFrontPanelWorld.h"
+
+// A press at a point of a panel widget, dragged by (dx, dy) in single-pixel
+// moves, and released.
+inline void tcDragOn(QWidget* w, QPoint at, int dx, int dy) {
+  QTest::mousePress(w, Qt::LeftButton, Qt::NoModifier, at);
+  const int steps = std::max(std::abs(dx), std::abs(dy));
+  for (int i = 1; i <= steps; ++i) {
+    const QPoint p = at + QPoint(dx * i / steps, dy * i / steps);
+    QMouseEvent move(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &move);
+  }
+  QTest::mouseRelease(w, Qt::LeftButton, Qt::NoModifier, at + QPoint(dx, dy));
+}
 
 inline QString tcPageSkin() {
   return qEnvironmentVariable("QX_SOURCE_DIR") + QStringLiteral("/tests/panel/data/eqpages");
@@ -48,18 +63,7 @@ class tcPageWorld : public tcFrontPanelWorld {
     bench_->parameter_changed(id, 0);
   }
 
-  // A press at a point of the panel (skin coordinates), dragged by (dx, dy) in
-  // single-pixel moves, and released.
-  void drag(QPoint at, int dx, int dy) {
-    QTest::mousePress(&host(), Qt::LeftButton, Qt::NoModifier, at);
-    const int steps = std::max(std::abs(dx), std::abs(dy));
-    for (int i = 1; i <= steps; ++i) {
-      const QPoint p = at + QPoint(dx * i / steps, dy * i / steps);
-      QMouseEvent move(QEvent::MouseMove, p, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-      QApplication::sendEvent(&host(), &move);
-    }
-    QTest::mouseRelease(&host(), Qt::LeftButton, Qt::NoModifier, at + QPoint(dx, dy));
-  }
+  void drag(QPoint at, int dx, int dy) { tcDragOn(&host(), at, dx, dy); }
   // A point of the shared graph's plot (plot coordinates) on the panel.
   QPoint on_plot(QPoint p) const {
     const tcGuiApGraph* g = graph();
