@@ -173,25 +173,7 @@ TEST_F(InputPage, TheLampsFollowEverySixthMeterRecord) {
   EXPECT_EQ(analog->value(), 2);
   EXPECT_EQ(analog->text(), "Analog");
   EXPECT_EQ(digital->value(), 2);
-}
-
-TEST_F(InputPageGuru, ThePageDrawsWithItsLampsLit) {
-  const tcMeterRecord record = tcPageWorld::record({{44, 0}, {45, 3}});
-  for (int i = 0; i < G::kLampEvery; ++i) world_.bench()->meter_record(record);
   world_.screenshot("input");
-  EXPECT_EQ(object(G::kDigitalLamp)->value(), 0);
-}
-
-TEST_F(InputPage, VoxListsStepFromTheirValueAndStopAtTheMinimum) {
-  // Formatted lists step from the current value; a step below zero must not
-  // wrap round to the top of the range.
-  constexpr uint16_t kConverge = 0x1131;
-  const MAP_TYPE* map = world_.live().map(kConverge);
-  group_->onListStep(G::kVoxConverge, 3);
-  EXPECT_EQ(world_.live().raw(kConverge), world_.live().eng_to_raw(kConverge, 100.0f) + 3);
-  group_->onListStep(G::kVoxConverge, -10000);
-  EXPECT_EQ(world_.live().raw(kConverge), map->raw_min());
-  EXPECT_EQ(object(G::kVoxConverge)->text(), world_.live().format(kConverge));
 }
 
 }  // namespace
