@@ -212,7 +212,17 @@ void tcControlGroupParametric::writeBand(uint16_t id, uint32_t raw) {
       break;
     }
   }
+  edited(id);
+}
+
+void tcControlGroupParametric::edited(uint16_t id) {
   showBandOf(id);
+  int eq = 0;
+  int band = 0;
+  // Frequencies and widths come before the levels.
+  if (synch_ && bandOf(id, &eq, &band) && eq == kMain && id < kEqIds[kMain].level) {
+    synchBand(band);
+  }
 }
 
 void tcControlGroupParametric::refreshAll() {
@@ -225,6 +235,7 @@ void tcControlGroupParametric::refreshAll() {
   setState(kPeqPosition, static_cast<int>(paramValue(kPositionParam)));
   const tcOptions* o = options();
   setState(kDeqView, o && o->deq_view() ? 1 : 0);
+  setState(kDeqSynch, synch_ ? 1 : 0);
   for (int eq = 0; eq < kEqs; ++eq) {
     for (int b = 0; b < kBands; ++b) showBand(eq, b);
   }
@@ -262,12 +273,12 @@ void tcControlGroupParametric::onParameterChanged(uint16_t id, int set_index) {
 
 void tcControlGroupParametric::setKnob(int id, int raw) {
   tcControlGroup::setKnob(id, raw);
-  if (const KnobRow* r = knobRowOf(id)) showBandOf(static_cast<uint16_t>(r->param));
+  if (const KnobRow* r = knobRowOf(id)) edited(static_cast<uint16_t>(r->param));
 }
 
 void tcControlGroupParametric::onDisplayText(int id, const tcString& text) {
   tcControlGroup::onDisplayText(id, text);
-  if (const KnobRow* r = knobRowOf(id)) showBandOf(static_cast<uint16_t>(r->param));
+  if (const KnobRow* r = knobRowOf(id)) edited(static_cast<uint16_t>(r->param));
 }
 
 void tcControlGroupParametric::setSwitch(int id, int state) {
@@ -277,6 +288,9 @@ void tcControlGroupParametric::setSwitch(int id, int state) {
   } else if (id == kDeqView) {
     if (tcOptions* o = options()) o->set_deq_view(state != 0);
     showGraph();
+  } else if (id == kDeqSynch) {
+    synch_ = state != 0;
+    if (synch_) synchDifference();
   }
 }
 
@@ -288,17 +302,19 @@ void tcControlGroupParametric::onButton(int id) {
   if (id == kDeqSynch) synchDifference();
 }
 
-void tcControlGroupParametric::synchDifference() {
+void tcControlGroupParametric::synchBand(int band) {
   const SETTINGS* live = liveSet();
   if (!live) return;
   const EqIds& from = kEqIds[kMain];
   const EqIds& to = kEqIds[kDifference];
-  for (int b = 0; b < kBands; ++b) {
-    for (const auto& pair :
-         {std::make_pair(from.frequency, to.frequency), std::make_pair(from.width, to.width)}) {
-      const auto source = static_cast<uint16_t>(pair.first + b);
-      const auto target = static_cast<uint16_t>(pair.second + b);
-      writeBand(target, live->eng_to_raw(target, live->eng(source)));
-    }
+  for (const auto& pair :
+       {std::make_pair(from.frequency, to.frequency), std::make_pair(from.width, to.width)}) {
+    const auto source = static_cast<uint16_t>(pair.first + band);
+    const auto target = static_cast<uint16_t>(pair.second + band);
+    writeBand(target, live->eng_to_raw(target, live->eng(source)));
   }
+}
+
+void tcControlGroupParametric::synchDifference() {
+  for (int b = 0; b < kBands; ++b) synchBand(b);
 }

@@ -71,9 +71,17 @@ class tcControlGroupParametric : public tcControlGroup {
   void writeBand(uint16_t id, uint32_t raw);
   void showGraph();
   void applyVisibility();
-  // The difference equaliser takes the main one's frequencies and widths.
+  // After a console write of a band parameter: the graph follows, and while
+  // synchronised the difference band follows a main band's frequency or width.
+  void edited(uint16_t id);
+  // The difference equaliser takes the main one's frequencies and widths (one
+  // band, or all).
+  void synchBand(int band);
   void synchDifference();
 
   std::unique_ptr<tcPEQDragger> draggers_[kEqs];
+  // `DEQ_SYNCH` drawn as a check box holds the synchronisation on; as a
+  // button it synchronises once.
+  bool synch_ = false;
   std::unique_ptr<tcSharedGraph> graph_;
 };

@@ -201,6 +201,17 @@ TEST_F(ParametricPageGuru, SynchGivesTheDifferenceBandsTheMainFrequenciesAndWidt
   EXPECT_TRUE(world_.sent(0x1320));
   EXPECT_FLOAT_EQ(live.eng(0x1328), 0.0f);  // levels stay
   EXPECT_EQ(object(6033)->value(), static_cast<int>(live.raw(0x1320)));
+
+  // A skin may draw it as a check box: while on, the difference bands follow
+  // the main bands' frequency and width edits, not their levels.
+  group_->setSwitch(G::kDeqSynch, 1);
+  world_.drag(object(6005)->area().center(), 0, -3);
+  EXPECT_EQ(live.raw(0x1321), live.raw(0x1307));
+  world_.drag(object(6007)->area().center(), 0, -3);
+  EXPECT_FLOAT_EQ(live.eng(0x1329), 0.0f);
+  group_->setSwitch(G::kDeqSynch, 0);
+  world_.drag(object(6005)->area().center(), 0, -3);
+  EXPECT_NE(live.raw(0x1321), live.raw(0x1307));
 }
 
 TEST_F(ParametricPage, TheSwitchAndPositionWriteTheirParametersAndTheFlowButtonFollows) {
