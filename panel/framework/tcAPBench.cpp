@@ -50,19 +50,12 @@ tcAPBench::tcAPBench(const tcString& skin_dir, const tcPanelStores& stores)
     : tcBenchMaster(skin_dir), stores_(stores) {}
 
 tcAPBench::~tcAPBench() {
-  const bool keep = stores_.options && !groups_.empty();
-  const tcGuiApGraph* graph = main_graph();
-  // The groups go before the objects they are bound to; a page that borrowed
-  // the shared graph gives its axes back as it goes.
-  groups_.clear();
-  if (keep) {
+  if (stores_.options && !groups_.empty()) {
     stores_.options->set_control_page(page_);
-    if (graph) {
-      const auto& axis = graph->y_axis();
-      stores_.options->set_spectra_range(
-          static_cast<int>(std::lround(axis.maximum - axis.minimum)));
-    }
+    if (spectrum_range_ > 0) stores_.options->set_spectra_range(spectrum_range_);
   }
+  // The groups go before the objects they are bound to.
+  groups_.clear();
 }
 
 int tcAPBench::setup() {
@@ -81,18 +74,23 @@ int tcAPBench::setup() {
 
   create_groups();
 
-  if (tcGuiApGraph* graph = main_graph(); graph && stores_.options) {
-    auto& axis = graph->y_axis();
+  if (const tcGuiApGraph* graph = main_graph()) {
+    const auto& axis = graph->y_axis();
     const int current = static_cast<int>(std::lround(axis.maximum - axis.minimum));
-    const int range = stores_.options->spectra_range(current);
-    if (range > 0 && range != current) {
-      graph->set_axis(false, axis.kind, axis.maximum - static_cast<float>(range), axis.maximum);
-    }
+    set_spectrum_range(stores_.options ? stores_.options->spectra_range(current) : current);
   }
   if (tcControlGroup* main = group(kMain)) main->show(true);
   select_page(stores_.options ? stores_.options->control_page() : kPageSystem);
   analysis_chain_ = stores_.globals ? static_cast<int>(stores_.globals->raw(kAnalysisChain)) : 0;
   return 0;
+}
+
+void tcAPBench::set_spectrum_range(int range) {
+  tcGuiApGraph* graph = main_graph();
+  if (!graph || range <= 0) return;
+  spectrum_range_ = range;
+  const auto& axis = graph->y_axis();
+  graph->set_axis(false, axis.kind, axis.maximum - static_cast<float>(range), axis.maximum);
 }
 
 tcControlGroup* tcAPBench::group(int slot) const {

@@ -108,6 +108,11 @@ class tcAPBench : public tcBenchMaster {
   void tick();
   void refresh_all();
 
+  // The spectrum range (dB) of the Main group's graph: its y axis spans this
+  // much below its top; kept as OPTIONS/SPECTRA_RANGE when the bench goes.
+  int spectrum_range() const { return spectrum_range_; }
+  void set_spectrum_range(int range);
+
   // The analysis chain (global 0x200D) as it stood when the panel was built.
   int analysis_chain() const { return analysis_chain_; }
 
@@ -151,6 +156,7 @@ class tcAPBench : public tcBenchMaster {
   int page_ = kPageSystem;
   int connection_state_ = 0;
   int analysis_chain_ = 0;
+  int spectrum_range_ = 0;
   bool locked_ = false;
   uint32_t access_code_ = 0;
   uint32_t lock_flags_ = 0;

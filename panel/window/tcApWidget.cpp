@@ -188,8 +188,12 @@ void tcApWidget::connect_link_reports() {
           queued);
 
   tcConnection* c = connection_.get();
-  // The link's status reports: the cached clock goes with every change.
-  const auto clear_clock = [this] { ap_clock_ = tcMeterRecord(); };
+  // The link's status reports: the cached clock and the summary comparison go
+  // with every change of the connection.
+  const auto clear_clock = [this] {
+    ap_clock_ = tcMeterRecord();
+    preset_modified_ = false;
+  };
   connect(c, &tcConnection::sig_connecting, this, clear_clock, queued);
   connect(c, &tcConnection::sig_connect, this, clear_clock, queued);
   connect(c, &tcConnection::sig_disconnect, this, clear_clock, queued);

@@ -8,13 +8,11 @@
 // Actions whose dialogs live elsewhere (presets, time, version, events,
 // firmware, passwords and the GUI lock, the analysis window) pass the on-line
 // gate where they need the processor and then call one private hook each.
-#include <QPointer>
 #include <atomic>
 #include <memory>
 
 #include "app/startup/tcAppContext.h"
 #include "link/protocol/tcMeterRecord.h"
-#include "panel/framework/tcAPBench.h"
 #include "skin/objects/tcGQGuiWidget.h"
 
 class QAction;

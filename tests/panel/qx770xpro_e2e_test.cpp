@@ -15,7 +15,10 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <cerrno>
+#include <cstring>
 #include <memory>
+#include <string>
 
 #include <QFile>
 #include <QImage>
@@ -195,25 +198,35 @@ void choose_test_skin(const QString& home, const QString& work) {
 // Logs in to the simulator as a second console would and sets one global:
 // the simulator drops the console for it, which then reconnects and is given
 // the new value with the rest of the picture.
-bool change_global_as_another_console(uint16_t id, uint32_t value) {
+// "" when done, else what failed.
+std::string change_global_as_another_console(uint16_t id, uint32_t value) {
   const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-  if (fd < 0) return false;
+  if (fd < 0) return std::strerror(errno);
   sockaddr_in addr = {};
   addr.sin_family = AF_INET;
   addr.sin_port = htons(55900);
   addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  bool done = ::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) == 0;
-  const auto send_all = [&](tcFrame frame) {
-    done = done && ::send(fd, frame.data(), static_cast<size_t>(frame.length()), MSG_NOSIGNAL) ==
-                       frame.length();
-  };
-  send_all(tcApCodec::login_request(tcCrc32::of_text(kPassword)));
+  if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
+    const std::string why = std::string("connect: ") + std::strerror(errno);
+    ::close(fd);
+    return why;
+  }
+  // Both messages in one piece, so they are there before the simulator turns
+  // to the console's reconnection.
+  QByteArray bytes;
+  tcFrame login = tcApCodec::login_request(tcCrc32::of_text(kPassword));
+  bytes.append(reinterpret_cast<const char*>(login.data()), login.length());
   const ParamRecord record = ParamRecord::of_int(id, value);
-  send_all(tcApCodec::globals(&record, 1));
+  tcFrame globals = tcApCodec::globals(&record, 1);
+  bytes.append(reinterpret_cast<const char*>(globals.data()), globals.length());
+  const ssize_t sent =
+      ::send(fd, bytes.constData(), static_cast<size_t>(bytes.size()), MSG_NOSIGNAL);
+  const std::string why =
+      sent == bytes.size() ? std::string() : std::string("send: ") + std::strerror(errno);
   // Stays long enough for the simulator to take both messages.
   QThread::msleep(500);
   ::close(fd);
-  return done;
+  return why;
 }
 
 // The knob's square of a screenshot of the root window.
@@ -266,7 +279,7 @@ TEST_F(ConsoleWithSimulator, AKnobDragIsSentAndAProcessorChangeMovesTheKnobWitho
   x_tool("import", {"-window", "root", dragged});
 
   // The processor changes the level: the knob follows and nothing comes back.
-  ASSERT_TRUE(change_global_as_another_console(0x2003, 3));
+  ASSERT_EQ(change_global_as_another_console(0x2003, 3), "");
   ASSERT_TRUE(simulator.expect("global 2003 = 00000003").hasMatch());
   const QString code = QString::asprintf("%08X", tcCrc32::of_text(kPassword));
   ASSERT_TRUE(simulator.expect("login code " + code + " accepted").hasMatch())

@@ -53,3 +53,34 @@ TEST(tcQuickSave, FailedWriteIsReportedButTheSlotKeepsTheSet) {
   EXPECT_EQ(store.save_both(live), -1);
   EXPECT_TRUE(same_values(store.set(tcQuickSave::kA), live));
 }
+
+TEST(tcQuickSave, SwitchingKeepsTheLiveSetInTheSlotLeftAndLoadsTheOther) {
+  QTemporaryDir dir;
+  tcQuickSave store(dir.path());
+  SETTINGS live;
+  live.set_float(0x1001, -6.0f, kSourceSilent);
+  store.set(tcQuickSave::kB).set_float(0x1001, 3.0f, kSourceSilent);
+  EXPECT_EQ(store.index(), tcQuickSave::kA);
+
+  ASSERT_EQ(store.switch_to(tcQuickSave::kB, live), 0);
+  EXPECT_EQ(store.index(), tcQuickSave::kB);
+  EXPECT_FLOAT_EQ(live.eng(0x1001), 3.0f);
+  EXPECT_FLOAT_EQ(tcQuickSave(dir.path()).set(tcQuickSave::kA).eng(0x1001), -6.0f);
+
+  // The slot that is current already: nothing happens.
+  live.set_float(0x1001, 1.0f, kSourceSilent);
+  ASSERT_EQ(store.switch_to(tcQuickSave::kB, live), 0);
+  EXPECT_FLOAT_EQ(live.eng(0x1001), 1.0f);
+  ASSERT_EQ(store.copy_to_other(live), 0);
+  EXPECT_FLOAT_EQ(store.set(tcQuickSave::kA).eng(0x1001), 1.0f);
+}
+
+TEST(tcQuickSave, AFailedSwitchStillSwitchesAndNamesTheFile) {
+  tcQuickSave store("/nonexistent/presets");
+  SETTINGS live;
+  live.set_float(0x1001, -6.0f, kSourceSilent);
+  EXPECT_EQ(store.switch_to(tcQuickSave::kB, live), -1);
+  EXPECT_TRUE(store.error_text().contains("qsave_a.qx770x")) << store.error_text().toStdString();
+  EXPECT_EQ(store.index(), tcQuickSave::kB);
+  EXPECT_FLOAT_EQ(store.set(tcQuickSave::kA).eng(0x1001), -6.0f);
+}

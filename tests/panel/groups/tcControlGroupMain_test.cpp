@@ -223,6 +223,18 @@ TEST_F(MainGroup, QuickSaveSwitchesBetweenTheSlots) {
   EXPECT_FLOAT_EQ(qs.set(tcQuickSave::kA).eng(0x1001), 6.0f);
 }
 
+TEST(MainGroupGraph, TheSpectrumRangeComesFromTheOptionsAndIsKept) {
+  tcFrontPanelWorld world;
+  world.options().set_spectra_range(30);
+  tcTK3Bench* bench = world.show<tcTK3Bench>();
+  ASSERT_EQ(world.setup_result(), 0);
+  const auto& axis = bench->main_graph()->y_axis();
+  EXPECT_FLOAT_EQ(axis.maximum - axis.minimum, 30.0f);
+  bench->set_spectrum_range(60);
+  world.host().delete_bench();
+  EXPECT_EQ(world.options().spectra_range(0), 60);
+}
+
 TEST(MainGroupFiles, AQuickSaveThatCannotBeWrittenIsReported) {
   tcFrontPanelWorld world;
   tcTK3Bench* bench = world.show<tcTK3Bench>();

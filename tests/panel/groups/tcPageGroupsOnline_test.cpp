@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QThread>
 
 #include "link/transport/tcApIface.h"
@@ -13,7 +15,7 @@
 #include "skin/draggers/tcCompDragger.h"
 #include "skin/draggers/tcPEQDragger.h"
 #include "tests/panel/groups/tcPageWorld.h"
-#include "tests/panel/tcWindowOnline.h"
+#include "tests/panel/window/tcWindowOnline.h"
 
 namespace {
 
@@ -34,20 +36,32 @@ constexpr uint16_t kAgcAttack1 = 0x1429;
 constexpr float kPresetAttack = 320.0f;
 constexpr int kPresetSlot = 0;
 
+// Copies the page test skin into the window's skins folder under `name`.
+void install_page_skin(const QString& skins_dir, const QString& name) {
+  const QDir source(tcPageSkin());
+  const QDir target(QDir(skins_dir).filePath(name));
+  QDir().mkpath(target.path());
+  for (const QString& f : source.entryList(QDir::Files)) {
+    QFile::copy(source.filePath(f), target.filePath(f));
+  }
+}
+
 class PagesOnline : public tcWindowOnline<TK3Widget> {
  protected:
-  void prepare(tcSimState& state) override {
-    SETTINGS& preset = *state.slot(kPresetSlot).set;
+  // The processor holds the preset before it serves.
+  PagesOnline() {
+    SETTINGS& preset = *state_.slot(kPresetSlot).set;
     for (size_t i = 0; i < std::size(kKnobs); ++i) {
       preset.set_float(kKnobs[i].param, kPresetValues[i], kSourceSilent);
     }
     preset.set_float(kAgcAttack1, kPresetAttack, kSourceSilent);
   }
-  void load_panel() override {
-    tcInstallSkin(tcPageSkin(), window_.context()->dirs().skins_dir(), "pages");
+  void before_online() override {
+    install_page_skin(window_.context()->dirs().skins_dir(), "pages");
     ASSERT_EQ(window_.load_skin("pages", false, false), 0);
     window_.show();
   }
+  SETTINGS& bank() { return *stores().banks().set(0); }
   tcGuiObject* named(const char* name) { return window_.panel()->find_object(name); }
 };
 
@@ -63,7 +77,7 @@ TEST_F(PagesOnline, AKnobOnEachPageReachesTheProcessor) {
     tcDragOn(&window_, knob->area().center(), 0, -4);
     EXPECT_EQ(bank().raw(k.param), expected[i]) << k.knob;
   }
-  ASSERT_TRUE(wait_until([&] { return !stores().bank_send().record(0)->any(); }));
+  ASSERT_TRUE(wait([&] { return !stores().bank_send().record(0)->any(); }));
   QThread::msleep(300);  // the frames are on their way to the simulator
   stop_simulator();
   for (size_t i = 0; i < std::size(kKnobs); ++i) {
@@ -76,7 +90,7 @@ TEST_F(PagesOnline, APresetTheProcessorRecallsRedrawsEveryPage) {
   tcApIface* link = window_.connection()->link();
   ASSERT_NE(link, nullptr);
   ASSERT_GT(link->send_take(0, kPresetSlot, 0), 0);
-  ASSERT_TRUE(wait_until([&] {
+  ASSERT_TRUE(wait([&] {
     for (const PageKnob& k : kKnobs) {
       if (named(k.knob)->value() != static_cast<int>(bank().raw(k.param))) return false;
     }

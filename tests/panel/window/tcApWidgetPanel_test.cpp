@@ -18,11 +18,14 @@
 #include "link/devices/tcConnection.h"
 #include "link/devices/tcDeviceList.h"
 #include "link/transport/tcApStores.h"
+#include "link/transport/tcPresetDirectory.h"
 #include "panel/groups/tcControlGroupMain.h"
 #include "panel/groups/tcTK3Bench.h"
 #include "panel/window/TK3Widget.h"
+#include "skin/objects/tcGuiDisplay.h"
 #include "skin/objects/tcGuiKnob.h"
 #include "tests/panel/tcFrontPanelWorld.h"
+#include "tests/panel/window/tcWindowOnline.h"
 #include "tests/support/tcModalDriver.h"
 #include "tools/simulator/tcSimServer.h"
 #include "tools/simulator/tcSimState.h"
@@ -31,17 +34,6 @@
 namespace {
 
 constexpr uint16_t kGain = 0x1001;
-
-bool wait_until(const std::function<bool()>& done, int timeout_ms = 8000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeout_ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(2);
-  }
-  return true;
-}
 
 // Copies the front-panel test skin into a skins folder under `name`.
 void install_skin(const QString& skins_dir, const QString& name) {
@@ -159,56 +151,19 @@ TEST(WindowMenu, ARightClickOnALockedPanelAsksForTheCodeFirst) {
   window.close();
 }
 
-class PanelOnline : public ::testing::Test {
+class PanelOnline : public tcWindowOnline<TK3Widget> {
  protected:
-  void SetUp() override {
-    ASSERT_TRUE(work_.isValid() && docs_.isValid() && sim_dir_.isValid());
-    options_.port = 0;
-    options_.state_dir = sim_dir_.path();
-    server_ = std::make_unique<tcSimServer>(options_, state_, file_);
-    ASSERT_EQ(server_->open(), 0);
-    serving_ = std::thread([this] { server_->run(); });
-
-    ASSERT_EQ(window_.init({{"qx770xpro"}, work_.path(), docs_.path()}), 0);
+  void before_online() override {
     install_skin(window_.context()->dirs().skins_dir(), "front");
     ASSERT_EQ(window_.load_skin("front", false, false), 0);
     tcTK3Bench* bench = window_.panel();
     page_ = static_cast<GainPage*>(
         bench->add_group(std::make_unique<GainPage>(bench), tcAPBench::kSlots));
     window_.show();
-
-    tcDeviceList* devices = window_.devices();
-    ASSERT_NE(devices->add("Sim", "127.0.0.1"), nullptr);
-    devices->set_current(devices->index_of("Sim"));
-    LinkTiming quick;
-    quick.connect_wait_ms = 200;
-    window_.connection()->set_link_target(server_->port(), quick);
-    window_.connection()->set_online(true);
-    ASSERT_TRUE(wait_until([&] {
-      return window_.connection()->state() == tcConnection::kOnline &&
-             window_.stores()->directory().present(0);
-    }));
   }
-  void stop_simulator() {
-    if (!serving_.joinable()) return;
-    server_->stop();
-    serving_.join();
-  }
-  void TearDown() override {
-    window_.close();
-    stop_simulator();
-  }
-  tcApStores& stores() { return *window_.stores(); }
   tcGuiObject* knob() { return page_->findObject(1); }
   tcGuiObject* display() { return page_->findObject(2); }
 
-  QTemporaryDir work_, docs_, sim_dir_;
-  tcSimOptions options_;
-  tcSimState state_;
-  tcSimStateFile file_{sim_dir_.path()};
-  std::unique_ptr<tcSimServer> server_;
-  std::thread serving_;
-  TK3Widget window_;
   GainPage* page_ = nullptr;
 };
 
@@ -219,7 +174,7 @@ TEST_F(PanelOnline, AKnobDragIsSentAndMarksTheBankTweaked) {
   drag_up(&window_, knob()->area().center(), 6);
   EXPECT_EQ(bank.raw(kGain), before + 6);
   EXPECT_EQ(display()->text(), bank.format(kGain));
-  ASSERT_TRUE(wait_until([&] {
+  ASSERT_TRUE(wait([&] {
     tcPresetHeader header;
     stores().banks().get_header(0, &header);
     return !stores().bank_send().record(0)->any() &&
@@ -239,12 +194,52 @@ TEST_F(PanelOnline, AChangeFromTheProcessorMovesTheKnobWithoutAnEcho) {
   ASSERT_EQ(knob()->value(), static_cast<int>(processor + 9));
   window_.connection()->set_online(false);
   window_.connection()->set_online(true);
-  ASSERT_TRUE(wait_until([&] { return knob()->value() == static_cast<int>(processor); }));
+  ASSERT_TRUE(wait([&] { return knob()->value() == static_cast<int>(processor); }));
   EXPECT_EQ(display()->text(), bank.format(kGain));
   QThread::msleep(100);
   QCoreApplication::processEvents();
   EXPECT_FALSE(stores().bank_send().record(0)->any());
   EXPECT_EQ(bank.raw(kGain), processor);
+}
+
+TEST_F(PanelOnline, TheCrcCheckMarksAPresetThatDiffersFromTheProcessors) {
+  window_.slot_crc_check();
+  EXPECT_FALSE(window_.preset_modified());
+  const tcGuiObject* preset = window_.main_group()->findObject(tcControlGroupMain::kStatPreset);
+  tcPresetHeader header;
+  stores().banks().get_header(0, &header);
+  EXPECT_EQ(preset->text(), header.name_text());
+
+  // The analog gain follows the I/O set-up: it counts only with S_FOLLOW set.
+  SETTINGS& bank = *stores().banks().set(0);
+  bank.set_raw(kGain, bank.raw(kGain) + 1, kSourceSilent);
+  window_.slot_crc_check();
+  EXPECT_FALSE(window_.preset_modified());
+  stores().globals().set_bool(0x2000, 1, kSourceSilent);
+  window_.slot_crc_check();
+  EXPECT_TRUE(window_.preset_modified());
+  EXPECT_EQ(static_cast<const tcGuiDisplay*>(preset)->alert(), tcGuiDisplay::kWarning);
+}
+
+TEST_F(PanelOnline, SavingAPresetNeedsAnEmptyOrUnlockedEntry) {
+  tcPresetHeader locked;
+  locked.present = 1;
+  locked.status = 1;
+  for (int slot = 0; slot < tcPresetDirectory::kSlots; ++slot) {
+    stores().directory().set(slot, locked);
+  }
+  QString title, text;
+  answer_next_box(QMessageBox::Ok, &title, &text);
+  window_.slot_pset_save();
+  EXPECT_EQ(title, "Save preset");
+  EXPECT_EQ(text, "Unable to save preset. There are no empty unlocked preset entries available.");
+
+  // Off-line the gate answers first.
+  window_.connection()->set_online(false);
+  answer_next_box(QMessageBox::Ok, &title, &text);
+  window_.slot_pset_save();
+  EXPECT_EQ(title, "Preset Save");
+  EXPECT_EQ(text, "You must be online to perform this action.");
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "link/devices/tcDeviceList.h"
 #include "link/transport/tcApStores.h"
 #include "link/transport/tcPresetDirectory.h"
+#include "tests/panel/window/tcWindowOnline.h"
 #include "tests/support/tcFileSizeLimit.h"
 #include "tests/support/tcModalDriver.h"
 #include "tools/simulator/tcSimServer.h"
@@ -31,68 +32,7 @@ namespace {
 constexpr uint16_t kDrive = 0x1407;
 constexpr uint16_t kFmLevel = 0x2005;
 
-bool wait_until(const std::function<bool()>& done, int timeout_ms = 8000) {
-  QElapsedTimer timer;
-  timer.start();
-  while (!done()) {
-    if (timer.elapsed() > timeout_ms) return false;
-    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-    QThread::msleep(2);
-  }
-  return true;
-}
-
-class WindowOnline : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(work_.isValid() && docs_.isValid() && sim_dir_.isValid());
-    state_.set_password_code(password_code());
-    options_.port = 0;
-    options_.state_dir = sim_dir_.path();
-    server_ = std::make_unique<tcSimServer>(options_, state_, file_);
-    ASSERT_EQ(server_->open(), 0);
-    serving_ = std::thread([this] { server_->run(); });
-
-    ASSERT_EQ(window_.init({{"qx770xpro"}, work_.path(), docs_.path()}), 0);
-    tcDeviceList* devices = window_.devices();
-    ASSERT_NE(devices->add("Sim", "127.0.0.1"), nullptr);
-    devices->set_current(devices->index_of("Sim"));
-    LinkTiming quick;
-    quick.connect_wait_ms = 200;
-    window_.connection()->set_link_target(server_->port(), quick);
-    if (password_code() != 0) return;
-    window_.connection()->set_online(true);
-    ASSERT_TRUE(wait_until([&] {
-      return window_.connection()->state() == tcConnection::kOnline &&
-             window_.stores()->directory().present(0);
-    }));
-  }
-
-  // The processor's login code; 0 takes any.
-  virtual uint32_t password_code() const { return 0; }
-
-  // Ends the simulator so its state can be read without racing its thread.
-  void stop_simulator() {
-    if (!serving_.joinable()) return;
-    server_->stop();
-    serving_.join();
-  }
-
-  void TearDown() override {
-    window_.close();
-    stop_simulator();
-  }
-
-  tcApStores& stores() { return *window_.stores(); }
-
-  QTemporaryDir work_, docs_, sim_dir_;
-  tcSimOptions options_;
-  tcSimState state_;
-  tcSimStateFile file_{sim_dir_.path()};
-  std::unique_ptr<tcSimServer> server_;
-  std::thread serving_;
-  tcApWidget window_;
-};
+using WindowOnline = tcWindowOnline<tcApWidget>;
 
 TEST_F(WindowOnline, ProcessorValuesAreShownAndNotEchoed) {
   SETTINGS& bank = *stores().banks().set(0);
@@ -106,7 +46,7 @@ TEST_F(WindowOnline, ProcessorValuesAreShownAndNotEchoed) {
   QSignalSpy globals_panel(&window_, &tcApWidget::sig_gui_globals_dirty);
   window_.connection()->set_online(false);
   window_.connection()->set_online(true);
-  ASSERT_TRUE(wait_until([&] { return panel.count() > 0 && globals_panel.count() > 0; }));
+  ASSERT_TRUE(wait([&] { return panel.count() > 0 && globals_panel.count() > 0; }));
   EXPECT_EQ(panel.first().at(0).toInt(), 0);
   EXPECT_FLOAT_EQ(bank.eng(kDrive), processor_drive);
   EXPECT_EQ(stores().globals().int_value(kFmLevel), processor_level);
@@ -120,7 +60,7 @@ TEST_F(WindowOnline, ConsoleEditsReachTheProcessorAndMarkTheBankTweaked) {
   stores().banks().set(0)->set_float(kDrive, -2.0f, kSourceConsole);
   stores().banks().set(0)->set_float(kDrive, -2.5f, kSourceConsole);
   stores().globals().set_int(kFmLevel, 40, kSourceConsole);
-  ASSERT_TRUE(wait_until([&] {
+  ASSERT_TRUE(wait([&] {
     tcPresetHeader header;
     stores().banks().get_header(0, &header);
     return !stores().bank_send().record(0)->any() && !stores().globals_send().any() &&
@@ -134,7 +74,7 @@ TEST_F(WindowOnline, ConsoleEditsReachTheProcessorAndMarkTheBankTweaked) {
 
 TEST_F(WindowOnline, MeterRecordsSetTheProcessorClock) {
   QSignalSpy clock(&window_, &tcApWidget::sig_ap_clock);
-  ASSERT_TRUE(wait_until([&] { return clock.count() > 0; }));
+  ASSERT_TRUE(wait([&] { return clock.count() > 0; }));
   EXPECT_GE(window_.ap_clock().year(), 2000);
   EXPECT_GE(window_.ap_clock().month(), 1);
 }
@@ -142,7 +82,7 @@ TEST_F(WindowOnline, MeterRecordsSetTheProcessorClock) {
 TEST_F(WindowOnline, GoingOfflineClearsTheDirectory) {
   QSignalSpy summary(&window_, &tcApWidget::sig_summary_changed);
   window_.connection()->set_online(false);
-  ASSERT_TRUE(wait_until([&] { return !stores().directory().present(0); }));
+  ASSERT_TRUE(wait([&] { return !stores().directory().present(0); }));
   EXPECT_GE(summary.count(), 1);
 }
 
@@ -152,7 +92,7 @@ TEST_F(WindowOnline, MetersAlsoArriveOverTheLink) {
   window_.context()->options().set_tcp_meters(1);
   QSignalSpy clock(&window_, &tcApWidget::sig_ap_clock);
   emit window_.sig_request_meters();
-  ASSERT_TRUE(wait_until([&] { return clock.count() >= 2; }));
+  ASSERT_TRUE(wait([&] { return clock.count() >= 2; }));
 }
 
 class WindowWithPassword : public WindowOnline {
@@ -167,7 +107,7 @@ TEST_F(WindowWithPassword, ARejectedLoginThatIsCancelledEndsOnlineMode) {
     return tcConnection::LoginEntry();  // cancelled
   });
   window_.connection()->set_online(true);
-  ASSERT_TRUE(wait_until([&] { return prompts == 1 && !window_.connection()->online(); }));
+  ASSERT_TRUE(wait([&] { return prompts == 1 && !window_.connection()->online(); }));
   EXPECT_EQ(window_.connection()->link(), nullptr);
   EXPECT_EQ(window_.context()->options().online(), 0);
 }
