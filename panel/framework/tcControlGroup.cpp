@@ -465,33 +465,49 @@ void tcControlGroup::setSwitch(int id, int state) {
   }
 }
 
-void tcControlGroup::onListStep(int id, int n) {
-  const ValueRow* row = valueRowOf(id);
-  if (!row) return;
+void tcControlGroup::stepValueRow(const ValueRow& row, int n) {
   long long value = 0;
-  if (row->mode == 0) {
-    value = static_cast<long long>(paramMin(row->param)) + n;
+  if (row.mode == 0) {
+    value = static_cast<long long>(paramMin(row.param)) + n;
   } else {
-    value = static_cast<long long>(paramValue(row->param)) + n;
+    value = static_cast<long long>(paramValue(row.param)) + n;
   }
-  writeParam(row->param, to_raw(value));
-  showValueRow(*row);
+  writeParam(row.param, to_raw(value));
+  showValueRow(row);
+}
+
+bool tcControlGroup::typeValueRow(const ValueRow& row, const tcString& text) {
+  uint32_t raw = 0;
+  if (!rawFromText(row.param, text, &raw)) return false;
+  writeParam(row.param, raw);
+  showValueRow(row);
+  return true;
+}
+
+bool tcControlGroup::typeKnobRow(const KnobRow& row, const tcString& text) {
+  uint32_t raw = 0;
+  if (!rawFromText(static_cast<uint16_t>(row.param), text, &raw)) return false;
+  writeKnobRow(row, raw);
+  return true;
+}
+
+void tcControlGroup::selectRadio(int group, uint16_t id, int item, int items) {
+  if (item >= 0 && item < items && static_cast<uint32_t>(item) != paramValue(id)) {
+    writeParam(id, static_cast<uint32_t>(item));
+  }
+  setState(group, to_int(paramValue(id)));
+}
+
+void tcControlGroup::onListStep(int id, int n) {
+  if (const ValueRow* row = valueRowOf(id)) stepValueRow(*row, n);
 }
 
 void tcControlGroup::onListText(int id, const tcString& text) {
-  const ValueRow* row = valueRowOf(id);
-  uint32_t raw = 0;
-  if (!row || !rawFromText(row->param, text, &raw)) return;
-  writeParam(row->param, raw);
-  showValueRow(*row);
+  if (const ValueRow* row = valueRowOf(id)) typeValueRow(*row, text);
 }
 
 void tcControlGroup::onDisplayText(int id, const tcString& text) {
-  const KnobRow* row = knobRowOf(id);
-  const auto param = row ? static_cast<uint16_t>(row->param) : uint16_t{0};
-  uint32_t raw = 0;
-  if (!row || !rawFromText(param, text, &raw)) return;
-  writeKnobRow(*row, raw);
+  if (const KnobRow* row = knobRowOf(id)) typeKnobRow(*row, text);
 }
 
 int tcControlGroup::knobForDisplay(int display_id) {

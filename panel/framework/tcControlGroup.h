@@ -254,6 +254,16 @@ class tcControlGroup : public QObject {
   void showSwitchRow(const SwitchRow& row);
   // The first value row and the first knob row of a parameter or global.
   void showRowsOf(uint16_t id);
+  // The gestures on one row, as the table-driven operations run them; groups
+  // that keep their rows out of the tables call them directly. A typed text
+  // that is no number writes nothing (false).
+  void stepValueRow(const ValueRow& row, int n);
+  bool typeValueRow(const ValueRow& row, const tcString& text);
+  bool typeKnobRow(const KnobRow& row, const tcString& text);
+  // A radio group standing for a live parameter or a global: the chosen item
+  // is written (source 2) only when it is one of the first `items` and differs
+  // from the stored value; the group then shows the stored value.
+  void selectRadio(int group, uint16_t id, int item, int items);
   const SwitchRow* switchRowOf(int control) const;
   const ValueRow* valueRowOf(int control) const;
   const KnobRow* knobRowOf(int control) const;

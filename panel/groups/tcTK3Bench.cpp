@@ -2,10 +2,13 @@
 
 #include <memory>
 
+#include "panel/groups/tcControlGroupCompressor.h"
 #include "panel/groups/tcControlGroupFMOut.h"
 #include "panel/groups/tcControlGroupFMPlex.h"
 #include "panel/groups/tcControlGroupHDOut.h"
+#include "panel/groups/tcControlGroupInput.h"
 #include "panel/groups/tcControlGroupMain.h"
+#include "panel/groups/tcControlGroupParametric.h"
 #include "panel/groups/tcControlGroupSystem.h"
 #include "panel/groups/tcControlGroupTest.h"
 
@@ -26,6 +29,9 @@ struct GroupRow {
 // Creation order of the groups; a page group joins with its row.
 const GroupRow kGroups[] = {
     {tcAPBench::kMain, &make<tcControlGroupMain>},
+    {tcAPBench::kInput, &make<tcControlGroupInput>},
+    {tcAPBench::kParametric, &make<tcControlGroupParametric>},
+    {tcAPBench::kCompressor, &make<tcControlGroupCompressor>},
     {tcAPBench::kHdOut, &make<tcControlGroupHDOut>},
     {tcAPBench::kTest, &make<tcControlGroupTest>},
     {tcAPBench::kSystem, &make<tcControlGroupSystem>},

@@ -41,6 +41,8 @@ class tcCompDragger : public tcDraggerAdjusterBase {
   // Gain reduction per band (dB) of trace 0 (AGC), 1 (compressor) or 2.
   void set_trace(int trace, const float* db, int count);
   void set_trace_shown(int trace, bool on);
+  const std::vector<float>& trace(int t) const { return traces_[t]; }
+  bool trace_shown(int t) const { return trace_shown_[t]; }
   // The traces' own scale: gain reduction from 0 dB at the top.
   void set_trace_range(float max_db);
   // Level of the horizontal reference line on the graph's y axis.

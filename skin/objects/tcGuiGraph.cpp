@@ -98,6 +98,18 @@ void tcGuiGraph::set_axis(bool x, int kind, float minimum, float maximum) {
   repaint();
 }
 
+void tcGuiGraph::set_marks(bool x, std::vector<Mark> marks) {
+  (x ? x_marks_ : y_marks_) = std::move(marks);
+  repaint();
+}
+
+void tcGuiGraph::set_titles(const QString& title, const QString& y_title) {
+  if (title == title_ && y_title == y_title_) return;
+  title_ = title;
+  y_title_ = y_title;
+  repaint();
+}
+
 namespace {
 bool usable(const tcGuiGraph::Axis& a) {
   if (!(a.maximum > a.minimum) || a.size <= 0) return false;
@@ -143,18 +155,28 @@ void tcGuiGraph::grid_of(const Axis& a, std::vector<float>* majors, std::vector<
   }
 }
 
+tcGuiGraph::Grid tcGuiGraph::grid(bool x) const {
+  Grid g;
+  const std::vector<Mark>& marks = x ? x_marks_ : y_marks_;
+  if (marks.empty()) {
+    grid_of(x ? x_axis_ : y_axis_, &g.majors, &g.minors);
+    for (float v : g.majors) g.labels.push_back(label_of(v));
+    return g;
+  }
+  for (const Mark& m : marks) {
+    g.majors.push_back(m.value);
+    g.labels.push_back(m.label);
+  }
+  return g;
+}
+
 void tcGuiGraph::draw_background(QPainter& painter) {
   const QRect plot = plot_rect();
-  std::vector<float> majors;
-  std::vector<float> minors;
-  for (int pass = 0; pass < 2; ++pass) {
-    const bool x = pass == 0;
-    majors.clear();
-    minors.clear();
-    grid_of(x ? x_axis_ : y_axis_, &majors, &minors);
+  for (const bool x : {true, false}) {
+    const Grid g = grid(x);
     for (int kind = 0; kind < 2; ++kind) {
       painter.setPen(QColor::fromRgba(colours_[kind == 0 ? kAxisMinor : kAxisMajor]));
-      for (float v : kind == 0 ? minors : majors) {
+      for (float v : kind == 0 ? g.minors : g.majors) {
         const int p = to_pixel(x ? x_axis_ : y_axis_, v);
         if (x) {
           painter.drawLine(p, 0, p, plot.height() - 1);
@@ -176,21 +198,33 @@ void tcGuiGraph::draw_labels(QPainter& painter) {
   small.setPixelSize(9);
   painter.setFont(small);
   painter.setPen(QColor::fromRgba(colours_[kGutterFg]));
-  std::vector<float> majors;
-  std::vector<float> minors;
-  grid_of(x_axis_, &majors, &minors);
-  for (float v : majors) {
-    const int p = plot.x() + to_pixel(x_axis_, v);
-    painter.drawText(QRect(p - 20, plot.bottom() + 2, 40, kGutterBottom - 2),
-                     Qt::AlignHCenter | Qt::AlignTop, label_of(v));
+  for (const bool x : {true, false}) {
+    const Grid g = grid(x);
+    for (size_t i = 0; i < g.majors.size(); ++i) {
+      if (x) {
+        const int p = plot.x() + to_pixel(x_axis_, g.majors[i]);
+        painter.drawText(QRect(p - 20, plot.bottom() + 2, 40, kGutterBottom - 2),
+                         Qt::AlignHCenter | Qt::AlignTop, g.labels[i]);
+      } else {
+        const int p = plot.y() + to_pixel(y_axis_, g.majors[i]);
+        painter.drawText(QRect(0, p - 6, kGutterLeft - 3, 12), Qt::AlignRight | Qt::AlignVCenter,
+                         g.labels[i]);
+      }
+    }
   }
-  majors.clear();
-  minors.clear();
-  grid_of(y_axis_, &majors, &minors);
-  for (float v : majors) {
-    const int p = plot.y() + to_pixel(y_axis_, v);
-    painter.drawText(QRect(0, p - 6, kGutterLeft - 3, 12), Qt::AlignRight | Qt::AlignVCenter,
-                     label_of(v));
+  // The titles sit inside the plot, over the curves: the title at the top,
+  // the y axis' name along the left edge.
+  if (!title_.isEmpty()) {
+    painter.drawText(QRect(plot.x(), plot.y() + 2, plot.width(), 12),
+                     Qt::AlignHCenter | Qt::AlignTop, title_);
+  }
+  if (!y_title_.isEmpty()) {
+    painter.save();
+    painter.translate(plot.x() + 2, plot.y() + plot.height() / 2);
+    painter.rotate(-90);
+    painter.drawText(QRect(-plot.height() / 2, 0, plot.height(), 12),
+                     Qt::AlignHCenter | Qt::AlignTop, y_title_);
+    painter.restore();
   }
 }
 

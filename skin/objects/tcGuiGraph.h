@@ -1,6 +1,7 @@
 #pragma once
 // The plot of the graphs: an area with gutters, axis colours, and an x and a
 // y axis that map values to pixels and back. Graph draggers attach to it.
+#include <QString>
 #include <vector>
 
 #include "skin/objects/tcGuiObject.h"
@@ -17,6 +18,11 @@ class tcGuiGraph : public tcGuiObject {
     int size = 0;
     float minimum = 0.0f;
     float maximum = 1.0f;
+  };
+  // A grid line that its owner places and labels itself.
+  struct Mark {
+    float value;
+    QString label;
   };
 
   // Gutters around the plot area: the y labels on the left, the x labels below.
@@ -41,6 +47,13 @@ class tcGuiGraph : public tcGuiObject {
   virtual void draw_labels(QPainter& painter);
   // Sets an axis (the size always follows the plot area).
   void set_axis(bool x, int kind, float minimum, float maximum);
+  // Marks of an axis in place of the automatic steps; none brings those back.
+  void set_marks(bool x, std::vector<Mark> marks);
+  const std::vector<Mark>& marks(bool x) const { return x ? x_marks_ : y_marks_; }
+  // A title over the plot and a name along the y axis; empty texts draw nothing.
+  void set_titles(const QString& title, const QString& y_title);
+  const QString& title() const { return title_; }
+  const QString& y_title() const { return y_title_; }
 
   static int to_pixel(const Axis& axis, float v);
   static float to_value(const Axis& axis, int p);
@@ -59,10 +72,22 @@ class tcGuiGraph : public tcGuiObject {
   void size_axes();
   // Grid values of an axis: majors (labelled) and minors.
   static void grid_of(const Axis& axis, std::vector<float>* majors, std::vector<float>* minors);
+  // The grid of an axis as drawn: its marks when it has some, else the
+  // automatic steps; labels go with the majors.
+  struct Grid {
+    std::vector<float> majors;
+    std::vector<float> minors;
+    std::vector<QString> labels;
+  };
+  Grid grid(bool x) const;
 
  private:
   Axis x_axis_{kLog, 0, 20.0f, 20000.0f};
   Axis y_axis_{kLinearFromMax, 0, -24.0f, 24.0f};
+  std::vector<Mark> x_marks_;
+  std::vector<Mark> y_marks_;
+  QString title_;
+  QString y_title_;
   uint32_t colours_[kBaseColours] = {0xFF000000u, 0xFFC0C0C0u, 0xFF202020u, 0xFF808080u,
                                      0xFF404040u};
 };

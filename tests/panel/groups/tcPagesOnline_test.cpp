@@ -42,7 +42,7 @@ const PageKnob kKnobs[] = {
 };
 
 // The window on-line with the page skin as its panel.
-class PagesOnline : public tcWindowOnline<TK3Widget> {
+class OutputPagesOnline : public tcWindowOnline<TK3Widget> {
  protected:
   void SetUp() override {
     store_preset();
@@ -92,7 +92,7 @@ class PagesOnline : public tcWindowOnline<TK3Widget> {
   SETTINGS preset_;
 };
 
-TEST_F(PagesOnline, AControlOnEachPageReachesTheProcessor) {
+TEST_F(OutputPagesOnline, AControlOnEachPageReachesTheProcessor) {
   std::vector<uint32_t> moved;
   for (const PageKnob& k : kKnobs) {
     panel()->select_page(k.page);
@@ -117,7 +117,7 @@ TEST_F(PagesOnline, AControlOnEachPageReachesTheProcessor) {
   EXPECT_EQ(state_.globals().bool_value(0x2000), 1);
 }
 
-TEST_F(PagesOnline, APresetRecalledOnTheProcessorRedrawsThePages) {
+TEST_F(OutputPagesOnline, APresetRecalledOnTheProcessorRedrawsThePages) {
   ASSERT_NE(window_.connection()->link(), nullptr);
   ASSERT_GT(window_.connection()->link()->send_take(0, kPresetSlot, 0), 0);
   ASSERT_TRUE(wait([&] {
@@ -139,7 +139,7 @@ TEST_F(PagesOnline, APresetRecalledOnTheProcessorRedrawsThePages) {
 
 namespace {
 
-TEST_F(PagesOnline, TheMeterTransportSwitchBringsMetersOverTheLink) {
+TEST_F(OutputPagesOnline, TheMeterTransportSwitchBringsMetersOverTheLink) {
   // With the UDP listener closed, records can only come inside link messages.
   stores().meters()->close();
   panel()->select_page(tcAPBench::kPageSystem);

@@ -54,4 +54,27 @@ TEST(GuiApGraph, ForwardsInputInPlotCoordinatesToTheActiveDragger) {
   EXPECT_EQ(QColor(img.pixel(plot.x() + col, plot.y() + row)).green(), 0xFF);
 }
 
+TEST(GuiApGraph, MarksOfItsOwnerReplaceTheAutomaticGrid) {
+  tcPanelWorld w;
+  tcGuiApGraph* g = w.get<tcGuiApGraph>("EQ_GRAPH");
+  const QRect plot = g->plot_rect().translated(g->x(), g->y());
+  // A column clear of the frequency grid.
+  const int col = plot.x() + tcGuiGraph::to_pixel(g->x_axis(), 150.0f);
+  const auto line_at = [&](const QImage& img, float db) {
+    return img.pixel(col, plot.y() + tcGuiGraph::to_pixel(g->y_axis(), db)) == 0xFF34404Cu;
+  };
+  QImage img = w.render();
+  EXPECT_TRUE(line_at(img, -10.0f));
+  EXPECT_FALSE(line_at(img, -12.0f));
+
+  g->set_marks(false, {{-12.0f, "-12"}, {6.0f, "+6"}});
+  img = w.render();
+  EXPECT_TRUE(line_at(img, -12.0f));
+  EXPECT_TRUE(line_at(img, 6.0f));
+  EXPECT_FALSE(line_at(img, -10.0f));
+
+  g->set_marks(false, {});
+  EXPECT_TRUE(line_at(w.render(), -10.0f));
+}
+
 }  // namespace
