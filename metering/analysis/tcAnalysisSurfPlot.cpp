@@ -1,0 +1,110 @@
+#include "metering/analysis/tcAnalysisSurfPlot.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "metering/analysis/tcAnalysisFFT.h"
+
+namespace {
+
+using K = tcViewSettings::Key;
+constexpr unsigned kKeys =
+    K::kTopRange | K::kHGrid | K::kVGrid | K::kGAxis | K::kGradient | K::kShift;
+constexpr QRgb kRidge = 0xFF000000;
+
+}  // namespace
+
+tcAnalysisSurfPlot::tcAnalysisSurfPlot(tcAnalysisConfig& config)
+    : tcAnalysisView(kSurfPlot, kSection, kKeys, config) {
+  read_settings();
+}
+
+std::vector<tcAnalysisView::Field> tcAnalysisSurfPlot::fields() const {
+  using F = Field;
+  return {{F::kInt, "dBFS Top:", &tcViewSettings::db_top},
+          {F::kInt, "db Range:", &tcViewSettings::db_range},
+          {F::kInt, "X Shift:", &tcViewSettings::xshift},
+          {F::kInt, "Y Shift:", &tcViewSettings::yshift},
+          {F::kText, "Gradient Stops:", nullptr, &tcViewSettings::gradient},
+          {F::kCheck, "H.Grid Lines", nullptr, nullptr, &tcViewSettings::h_grid},
+          {F::kCheck, "V.Grid Lines", nullptr, nullptr, &tcViewSettings::v_grid},
+          {F::kCheck, "Colored Y Axis", nullptr, nullptr, &tcViewSettings::gaxis}};
+}
+
+tcViewSettings tcAnalysisSurfPlot::defaults() const {
+  tcViewSettings d = tcAnalysisView::defaults();
+  d.xshift = 2;
+  d.yshift = 2;
+  return d;
+}
+
+QRect tcAnalysisSurfPlot::front_rect(const QRect& plot) {
+  const int depth_w = plot.width() * 3 / 10;
+  const int depth_h = plot.height() * 2 / 5;
+  return QRect(plot.left(), plot.top() + depth_h, plot.width() - depth_w, plot.height() - depth_h);
+}
+
+double tcAnalysisSurfPlot::band_x(int band, const QRect& plot) const {
+  return plot.left() + tcSpectrum::band_centre(band) * plot.width();
+}
+
+void tcAnalysisSurfPlot::take(const uint8_t* block) {
+  Block b;
+  std::copy(block, block + b.size(), b.begin());
+  history_.push_back(b);
+  if (history_.size() > kHistory) history_.pop_front();
+  pending_ = std::min(pending_ + 1, history_.size());
+}
+
+void tcAnalysisSurfPlot::clear() {
+  history_.clear();
+  pending_ = 0;
+  stale_ = true;
+}
+
+void tcAnalysisSurfPlot::add_frame(const Block& block, const QRect& front) {
+  const QImage& from = images_[static_cast<size_t>(current_)];
+  current_ ^= 1;
+  QImage& to = images_[static_cast<size_t>(current_)];
+  to.fill(Qt::transparent);
+  QPainter p(&to);
+  p.drawImage(QPoint(settings_.xshift, -settings_.yshift), from);
+  // The ridge line keeps the spectra apart.
+  p.setClipRect(front);
+  tcAnalysisFFT::draw_columns(p, front, block.data(), *this, &gradient_strip(front.height()), 1,
+                              kRidge);
+}
+
+void tcAnalysisSurfPlot::paint_data(QPainter& painter, const QRect& plot) {
+  const QRect front = front_rect(QRect(QPoint(0, 0), plot.size()));
+  if (images_[0].size() != plot.size()) stale_ = true;
+  if (stale_) {
+    for (QImage& im : images_) {
+      im = QImage(plot.size(), QImage::Format_ARGB32_Premultiplied);
+      im.fill(Qt::transparent);
+    }
+    // Only frames that can still be seen before they leave the plot.
+    const int shift = std::max(1, std::min(settings_.xshift, settings_.yshift));
+    const size_t visible = static_cast<size_t>(std::max(plot.width(), plot.height()) / shift + 1);
+    pending_ = std::min(history_.size(), visible);
+    stale_ = false;
+  }
+  for (size_t i = history_.size() - pending_; i < history_.size(); ++i) add_frame(history_[i], front);
+  pending_ = 0;
+  painter.drawImage(plot.topLeft(), images_[static_cast<size_t>(current_)]);
+}
+
+void tcAnalysisSurfPlot::draw_backdrop(QPainter& p, const QRect& area, const QRect& plot,
+                                       int chain) {
+  draw_frame(p, area, plot, chain);
+  const QRect front = front_rect(plot);
+  draw_db_scale(p, front, "dBFS");
+  draw_freq_axis(p, front);
+  // The floor's edges recede along the shift.
+  const double xs = settings_.xshift;
+  const double ys = settings_.yshift;
+  const double t = std::min((plot.right() - front.right()) / xs, (front.bottom() - plot.top()) / ys);
+  p.setPen(QColor::fromRgba(kFrameColour));
+  for (const QPoint& from : {front.bottomRight(), front.bottomLeft()})
+    p.drawLine(from, from + QPoint(static_cast<int>(t * xs), -static_cast<int>(t * ys)));
+}
