@@ -48,8 +48,8 @@ QRect tcBarScale::lit_rect(uint8_t value) const {
   const int pos = positions_[value];
   if (style() == kLevel) {
     // Beyond the range the position leaves the bar and the bar stays dark.
-    if (pos < 0) return {};
-    return orientation_ == kVertical ? QRect(0, pos, width_, height_ - pos) & bar
+    if (pos < 0 || (orientation_ == kVertical && pos >= height_)) return {};
+    return orientation_ == kVertical ? QRect(0, pos, width_, height_ - pos)
                                      : QRect(0, 0, pos, height_) & bar;
   }
   // A reduction beyond the range pegs the bar at full length.
