@@ -84,7 +84,8 @@ World& world() {
 // copied once into a frame buffer.
 void blit_bars_and_pane(tcAnalysisWnd& w, QImage& target, const QImage& pane) {
   QPainter p(&target);
-  for (tcMeters* panel : {static_cast<tcMeters*>(w.meters_vu()), static_cast<tcMeters*>(w.meters_gr())}) {
+  for (tcMeters* panel :
+       {static_cast<tcMeters*>(w.meters_vu()), static_cast<tcMeters*>(w.meters_gr())}) {
     for (int i = 0; i < panel->bar_count(); ++i) {
       const tcBarWidget* b = panel->bar(i);
       p.drawImage(b->pos(), b->background());

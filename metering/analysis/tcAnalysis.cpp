@@ -27,12 +27,12 @@ tcAnalysis::tcAnalysis(tcAnalysisOptions& options, tcAnalysisConfig& config, QWi
   chain_actions_[1] = menu_->addAction(QStringLiteral("HD"), this, &tcAnalysis::slot_type_hd);
   menu_->addSeparator();
   void (tcAnalysis::*type_slots[tcAnalysisView::kTypes])() = {
-      &tcAnalysis::slot_type_fft,      &tcAnalysis::slot_type_oscope,
-      &tcAnalysis::slot_type_efield,   &tcAnalysis::slot_type_surfplot,
-      &tcAnalysis::slot_type_specdyn,  &tcAnalysis::slot_type_aclip};
+      &tcAnalysis::slot_type_fft,     &tcAnalysis::slot_type_oscope,
+      &tcAnalysis::slot_type_efield,  &tcAnalysis::slot_type_surfplot,
+      &tcAnalysis::slot_type_specdyn, &tcAnalysis::slot_type_aclip};
   for (int t = 0; t < tcAnalysisView::kTypes; ++t)
-    type_actions_[static_cast<size_t>(t)] = menu_->addAction(
-        QString::fromLatin1(tcAnalysisView::type_name(t)), this, type_slots[t]);
+    type_actions_[static_cast<size_t>(t)] =
+        menu_->addAction(QString::fromLatin1(tcAnalysisView::type_name(t)), this, type_slots[t]);
   for (QAction* a : chain_actions_) a->setCheckable(true);
   for (QAction* a : type_actions_) a->setCheckable(true);
   sync_menu();
@@ -88,24 +88,42 @@ void tcAnalysis::ask_chain(int chain) {
   sync_menu();
 }
 
-void tcAnalysis::slot_type_fm() { ask_chain(0); }
-void tcAnalysis::slot_type_hd() { ask_chain(1); }
+void tcAnalysis::slot_type_fm() {
+  ask_chain(0);
+}
+void tcAnalysis::slot_type_hd() {
+  ask_chain(1);
+}
 
 void tcAnalysis::ask_type(int type) {
   emit sig_set_analysis(type, kSourceConsole);
   sync_menu();
 }
 
-void tcAnalysis::slot_type_fft() { ask_type(tcAnalysisView::kFft); }
-void tcAnalysis::slot_type_oscope() { ask_type(tcAnalysisView::kOScope); }
-void tcAnalysis::slot_type_efield() { ask_type(tcAnalysisView::kEField); }
-void tcAnalysis::slot_type_surfplot() { ask_type(tcAnalysisView::kSurfPlot); }
-void tcAnalysis::slot_type_specdyn() { ask_type(tcAnalysisView::kSpecDyn); }
-void tcAnalysis::slot_type_aclip() { ask_type(tcAnalysisView::kAClip); }
+void tcAnalysis::slot_type_fft() {
+  ask_type(tcAnalysisView::kFft);
+}
+void tcAnalysis::slot_type_oscope() {
+  ask_type(tcAnalysisView::kOScope);
+}
+void tcAnalysis::slot_type_efield() {
+  ask_type(tcAnalysisView::kEField);
+}
+void tcAnalysis::slot_type_surfplot() {
+  ask_type(tcAnalysisView::kSurfPlot);
+}
+void tcAnalysis::slot_type_specdyn() {
+  ask_type(tcAnalysisView::kSpecDyn);
+}
+void tcAnalysis::slot_type_aclip() {
+  ask_type(tcAnalysisView::kAClip);
+}
 
 void tcAnalysis::paintEvent(QPaintEvent*) {
   QPainter p(this);
   current().paint(p, rect(), chain_);
 }
 
-void tcAnalysis::contextMenuEvent(QContextMenuEvent* event) { menu_->exec(event->globalPos()); }
+void tcAnalysis::contextMenuEvent(QContextMenuEvent* event) {
+  menu_->exec(event->globalPos());
+}

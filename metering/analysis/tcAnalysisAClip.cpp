@@ -73,8 +73,7 @@ void tcAnalysisAClip::paint_data(QPainter& p, const QRect& plot) {
   }
 }
 
-void tcAnalysisAClip::draw_backdrop(QPainter& p, const QRect& area, const QRect& plot,
-                                    int chain) {
+void tcAnalysisAClip::draw_backdrop(QPainter& p, const QRect& area, const QRect& plot, int chain) {
   draw_frame(p, area, plot, chain);
   draw_freq_axis(p, plot);
   p.setFont(QFont(QStringLiteral("Arial"), 8));
@@ -88,7 +87,7 @@ void tcAnalysisAClip::draw_backdrop(QPainter& p, const QRect& area, const QRect&
     p.drawText(QRect(plot.left() - 58, y - 8, 46, 16), Qt::AlignRight | Qt::AlignVCenter,
                QString::asprintf("%ddB", d));
   }
-  p.drawText(QRect(plot.left() - 58, plot.top() - 26, 56, 16), Qt::AlignRight | Qt::AlignVCenter,
+  p.drawText(QRect(plot.left() - 58, plot.top() - 24, 50, 16), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Depth"));
   if (!settings_.legend) return;
   // Legend: the depth colours with their values, and what the ghost is.

@@ -11,7 +11,8 @@ tcAnalysisBandView::tcAnalysisBandView(int type, const char* section, unsigned k
 
 void tcAnalysisBandView::read_settings() {
   tcAnalysisView::read_settings();
-  dynamics_.set_frames(static_cast<int>(std::lround(options_.intg_time(section(), kDefaultIntgFrames))));
+  dynamics_.set_frames(
+      static_cast<int>(std::lround(options_.intg_time(section(), kDefaultIntgFrames))));
   dynamics_.set_release(options_.rls_rate(section()));
   peak_hold_ = options_.peak_hold(section(), true);
 }
@@ -35,7 +36,9 @@ void tcAnalysisBandView::take(const uint8_t* block) {
   dynamics_.add(tcSpectrum::band_levels(block));
 }
 
-void tcAnalysisBandView::clear() { dynamics_.reset(); }
+void tcAnalysisBandView::clear() {
+  dynamics_.reset();
+}
 
 QRect tcAnalysisBandView::band_rect(int band, const QRect& plot) const {
   const double pitch = static_cast<double>(plot.width()) / tcSpectrum::kBands;

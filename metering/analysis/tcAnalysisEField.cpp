@@ -7,7 +7,8 @@
 namespace {
 
 using K = tcViewSettings::Key;
-constexpr unsigned kKeys = K::kTopRange | K::kHGrid | K::kBarColour | K::kPeakColours | K::kPeakShow;
+constexpr unsigned kKeys =
+    K::kTopRange | K::kHGrid | K::kBarColour | K::kPeakColours | K::kPeakShow;
 constexpr int kMarker = 3;
 
 }  // namespace
@@ -51,7 +52,9 @@ void tcAnalysisEField::paint_data(QPainter& p, const QRect& plot) {
     const QRect r = band_rect(b, plot);
     const int y = y_of_db(dynamics_.average(b), plot);
     if (y < base) p.fillRect(QRect(r.left(), y, r.width(), base - y), bar);
-    if (show_hi) p.fillRect(QRect(r.left(), y_of_db(dynamics_.high(b), plot) - 1, r.width(), kMarker), hi);
-    if (show_lo) p.fillRect(QRect(r.left(), y_of_db(dynamics_.low(b), plot) - 1, r.width(), kMarker), lo);
+    if (show_hi)
+      p.fillRect(QRect(r.left(), y_of_db(dynamics_.high(b), plot) - 1, r.width(), kMarker), hi);
+    if (show_lo)
+      p.fillRect(QRect(r.left(), y_of_db(dynamics_.low(b), plot) - 1, r.width(), kMarker), lo);
   }
 }

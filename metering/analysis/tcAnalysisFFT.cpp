@@ -9,8 +9,8 @@
 namespace {
 
 using K = tcViewSettings::Key;
-constexpr unsigned kKeys = K::kTopRange | K::kHGrid | K::kVGrid | K::kGAxis | K::kGradient |
-                           K::kSpace | K::kOline;
+constexpr unsigned kKeys =
+    K::kTopRange | K::kHGrid | K::kVGrid | K::kGAxis | K::kGradient | K::kSpace | K::kOline;
 constexpr QRgb kOutline = 0xFFE8F0F0;
 
 }  // namespace
@@ -49,7 +49,9 @@ void tcAnalysisFFT::take(const uint8_t* block) {
   std::memcpy(data_.data(), block, data_.size());
 }
 
-void tcAnalysisFFT::clear() { data_.fill(0); }
+void tcAnalysisFFT::clear() {
+  data_.fill(0);
+}
 
 double tcAnalysisFFT::band_x(int band, const QRect& plot) const {
   return plot.left() + tcSpectrum::band_centre(band) * plot.width();

@@ -13,7 +13,7 @@ constexpr unsigned kKeys = K::kHGrid | K::kVGrid;
 constexpr QRgb kTrace = 0xFF40FF70;
 constexpr QRgb kZeroLine = 0xFF3C4650;
 // Grid levels, dB below full scale, above and below the zero line.
-constexpr int kLevelsDb[] = {0, -6, -12, -20};
+constexpr int kLevelsDb[] = {0, -6, -12};
 constexpr int kTimeDivisions = 10;
 
 }  // namespace
@@ -24,7 +24,8 @@ tcAnalysisOScope::tcAnalysisOScope(tcAnalysisConfig& config)
 }
 
 bool tcAnalysisOScope::settings_dialog(QWidget* parent) {
-  QMessageBox::information(parent, QStringLiteral("Setup"), QStringLiteral("No adjustable settings"));
+  QMessageBox::information(parent, QStringLiteral("Setup"),
+                           QStringLiteral("No adjustable settings"));
   return false;
 }
 
@@ -38,7 +39,9 @@ void tcAnalysisOScope::take(const uint8_t* block) {
   std::memcpy(data_.data(), block, data_.size());
 }
 
-void tcAnalysisOScope::clear() { data_.fill(kZero); }
+void tcAnalysisOScope::clear() {
+  data_.fill(kZero);
+}
 
 void tcAnalysisOScope::paint_data(QPainter& p, const QRect& plot) {
   if (frames() == 0) return;
@@ -52,8 +55,7 @@ void tcAnalysisOScope::paint_data(QPainter& p, const QRect& plot) {
   p.drawPolyline(trace);
 }
 
-void tcAnalysisOScope::draw_backdrop(QPainter& p, const QRect& area, const QRect& plot,
-                                     int chain) {
+void tcAnalysisOScope::draw_backdrop(QPainter& p, const QRect& area, const QRect& plot, int chain) {
   draw_frame(p, area, plot, chain);
   p.setFont(QFont(QStringLiteral("Arial"), 8));
   const double half = (plot.height() - 1) / 2.0;

@@ -10,7 +10,7 @@ namespace {
 using K = tcViewSettings::Key;
 constexpr unsigned kKeys =
     K::kTopRange | K::kHGrid | K::kVGrid | K::kGAxis | K::kGradient | K::kShift;
-constexpr QRgb kRidge = 0xFF000000;
+constexpr int kStep = 3;  // pixels between ridge points
 
 }  // namespace
 
@@ -69,10 +69,41 @@ void tcAnalysisSurfPlot::add_frame(const Block& block, const QRect& front) {
   to.fill(Qt::transparent);
   QPainter p(&to);
   p.drawImage(QPoint(settings_.xshift, -settings_.yshift), from);
-  // The ridge line keeps the spectra apart.
-  p.setClipRect(front);
-  tcAnalysisFFT::draw_columns(p, front, block.data(), *this, &gradient_strip(front.height()), 1,
-                              kRidge);
+  p.setClipRect(front.adjusted(0, -front.top(), 0, 0));
+  draw_ridge(p, block, front);
+}
+
+void tcAnalysisSurfPlot::draw_ridge(QPainter& p, const Block& block, const QRect& front) {
+  if (surface_.height() != front.height()) {
+    surface_ = gradient_strip(front.height()).copy();
+    for (int y = 0; y < surface_.height(); ++y) {
+      const QRgb c = surface_.pixel(0, y);
+      surface_.setPixel(0, y, qRgb(qRed(c) * 2 / 5, qGreen(c) * 2 / 5, qBlue(c) * 2 / 5));
+    }
+  }
+  // Each ridge point stands for the loudest bin under its few columns.
+  const int w = front.width();
+  QPolygon ridge;
+  ridge.reserve(w / kStep + 3);
+  for (int x = 0; x < w; x += kStep) {
+    const int from = tcAnalysisFFT::column_byte(x, w);
+    const int to = std::max(from + 1, tcAnalysisFFT::column_byte(x + kStep, w));
+    const uint8_t loudest = *std::max_element(block.begin() + from, block.begin() + to);
+    ridge << QPoint(front.left() + x, y_of_db(tcSpectrum::bin_db(loudest), front));
+  }
+  const int points = ridge.size();
+  ridge << QPoint(front.left() + w, front.bottom() + 1) << QPoint(front.left(), front.bottom() + 1);
+  p.setPen(Qt::NoPen);
+  p.setBrush(QBrush(surface_));
+  p.setBrushOrigin(0, front.top());
+  p.drawPolygon(ridge);
+  p.setRenderHint(QPainter::Antialiasing, true);
+  const double span = std::max(1, front.height());
+  for (int i = 0; i + 1 < points; ++i) {
+    const int y = std::min(ridge[i].y(), ridge[i + 1].y());
+    p.setPen(QPen(QColor::fromRgba(gradient_colour((front.bottom() + 1 - y) / span)), 1.2));
+    p.drawLine(ridge[i], ridge[i + 1]);
+  }
 }
 
 void tcAnalysisSurfPlot::paint_data(QPainter& painter, const QRect& plot) {
@@ -89,7 +120,8 @@ void tcAnalysisSurfPlot::paint_data(QPainter& painter, const QRect& plot) {
     pending_ = std::min(history_.size(), visible);
     stale_ = false;
   }
-  for (size_t i = history_.size() - pending_; i < history_.size(); ++i) add_frame(history_[i], front);
+  for (size_t i = history_.size() - pending_; i < history_.size(); ++i)
+    add_frame(history_[i], front);
   pending_ = 0;
   painter.drawImage(plot.topLeft(), images_[static_cast<size_t>(current_)]);
 }
@@ -103,7 +135,8 @@ void tcAnalysisSurfPlot::draw_backdrop(QPainter& p, const QRect& area, const QRe
   // The floor's edges recede along the shift.
   const double xs = settings_.xshift;
   const double ys = settings_.yshift;
-  const double t = std::min((plot.right() - front.right()) / xs, (front.bottom() - plot.top()) / ys);
+  const double t =
+      std::min((plot.right() - front.right()) / xs, (front.bottom() - plot.top()) / ys);
   p.setPen(QColor::fromRgba(kFrameColour));
   for (const QPoint& from : {front.bottomRight(), front.bottomLeft()})
     p.drawLine(from, from + QPoint(static_cast<int>(t * xs), -static_cast<int>(t * ys)));

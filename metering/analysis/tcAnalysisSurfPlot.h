@@ -31,16 +31,22 @@ class tcAnalysisSurfPlot : public tcAnalysisView {
   void paint_data(QPainter& painter, const QRect& plot) override;
   void draw_backdrop(QPainter& painter, const QRect& area, const QRect& plot, int chain) override;
   double band_x(int band, const QRect& plot) const override;
-  void settings_changed() override { stale_ = true; }
+  void settings_changed() override {
+    stale_ = true;
+    surface_ = QImage();
+  }
 
  private:
   using Block = std::array<uint8_t, tcSpectrum::kBlockSize>;
   // Shifts the current image into the other one and draws `block` at the front.
   void add_frame(const Block& block, const QRect& front);
+  // One spectrum as a ridge over a dimmed surface, hiding what lies behind it.
+  void draw_ridge(QPainter& painter, const Block& block, const QRect& front);
 
   std::deque<Block> history_;
   size_t pending_ = 0;  // frames not yet drawn into the images
   bool stale_ = true;   // images must be drawn again from the history
   std::array<QImage, 2> images_;
+  QImage surface_;  // the gradient dimmed, one pixel wide, as high as the front
   int current_ = 0;
 };

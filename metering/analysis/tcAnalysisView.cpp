@@ -14,8 +14,8 @@
 
 namespace {
 
-constexpr const char* kTypeNames[tcAnalysisView::kTypes] = {"FFT", "O-Scope", "E vs F",
-                                                            "3-D Plot", "SDR", "A-Clip"};
+constexpr const char* kTypeNames[tcAnalysisView::kTypes] = {"FFT",      "O-Scope", "E vs F",
+                                                            "3-D Plot", "SDR",     "A-Clip"};
 // Frequencies labelled on the axis.
 constexpr int kLabelledBands[] = {0, 4, 7, 10, 14, 17, 20, 24, 27, 30};
 constexpr int kAxisStrip = 6;
@@ -66,6 +66,7 @@ void tcAnalysisView::set_settings(const tcViewSettings& settings) {
   settings_ = settings;
   backdrop_ = QPixmap();
   strip_ = QImage();
+  colours_.clear();
   settings_changed();
 }
 
@@ -100,9 +101,14 @@ const QImage& tcAnalysisView::gradient_strip(int h) {
 }
 
 QRgb tcAnalysisView::gradient_colour(double f) {
-  const QImage& s = gradient_strip(256);
-  const int y = std::clamp(static_cast<int>((1.0 - f) * 255 + 0.5), 0, 255);
-  return s.pixel(0, y);
+  if (colours_.empty()) {
+    QImage table(256, 1, QImage::Format_RGB32);
+    QLinearGradient g(0, 0, 255, 0);
+    g.setStops(tcGradient::parse(settings_.gradient));
+    QPainter(&table).fillRect(table.rect(), g);
+    for (int i = 0; i < 256; ++i) colours_.push_back(table.pixel(i, 0));
+  }
+  return colours_[static_cast<size_t>(std::clamp(static_cast<int>(f * 255 + 0.5), 0, 255))];
 }
 
 void tcAnalysisView::paint(QPainter& painter, const QRect& area, int chain) {
@@ -129,11 +135,11 @@ void tcAnalysisView::draw_frame(QPainter& p, const QRect& area, const QRect& plo
   p.drawRect(plot.adjusted(-1, -1, 0, 0));
   p.setPen(QColor::fromRgba(kTitleColour));
   p.setFont(QFont(QStringLiteral("Arial"), 12, QFont::Bold));
-  p.drawText(QRect(area.left() + 8, area.top() + 4, 60, 22), Qt::AlignLeft | Qt::AlignVCenter,
+  p.drawText(QRect(plot.left(), area.top() + 4, 60, 22), Qt::AlignLeft | Qt::AlignVCenter,
              chain == 1 ? QStringLiteral("HD") : QStringLiteral("FM"));
   p.setFont(QFont(QStringLiteral("Arial"), 10, QFont::Bold));
-  p.drawText(QRect(plot.left(), area.top() + 4, plot.width(), 22), Qt::AlignRight | Qt::AlignVCenter,
-             QString::fromLatin1(type_name(type_)));
+  p.drawText(QRect(plot.left(), area.top() + 4, plot.width(), 22),
+             Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(type_name(type_)));
 }
 
 void tcAnalysisView::draw_db_scale(QPainter& p, const QRect& plot, const char* axis_title) {
@@ -158,7 +164,7 @@ void tcAnalysisView::draw_db_scale(QPainter& p, const QRect& plot, const char* a
   }
   if (axis_title) {
     p.setPen(QColor::fromRgba(kTextColour));
-    p.drawText(QRect(plot.left() - 58, plot.top() - 26, 56, 16), Qt::AlignRight | Qt::AlignVCenter,
+    p.drawText(QRect(plot.left() - 58, plot.top() - 24, 50, 16), Qt::AlignLeft | Qt::AlignVCenter,
                QString::fromLatin1(axis_title));
   }
 }

@@ -115,4 +115,5 @@ class tcAnalysisView {
   QSize backdrop_size_;
   int backdrop_chain_ = -1;
   QImage strip_;
+  std::vector<QRgb> colours_;  // 256 steps of the gradient, bottom first
 };

@@ -31,7 +31,8 @@ tcAnalysisViewDlg::tcAnalysisViewDlg(tcAnalysisView& view, QWidget* parent)
     editors_.push_back(edit);
   }
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* defaults = buttons->addButton(QStringLiteral("Defaults"), QDialogButtonBox::ResetRole);
+  QPushButton* defaults =
+      buttons->addButton(QStringLiteral("Defaults"), QDialogButtonBox::ResetRole);
   buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
   buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
   connect(defaults, &QPushButton::clicked, this, &tcAnalysisViewDlg::slot_defaults);
@@ -91,7 +92,9 @@ tcViewSettings tcAnalysisViewDlg::values() const {
   return s;
 }
 
-void tcAnalysisViewDlg::slot_defaults() { show_values(view_.defaults()); }
+void tcAnalysisViewDlg::slot_defaults() {
+  show_values(view_.defaults());
+}
 
 void tcAnalysisViewDlg::accept() {
   const tcViewSettings s = values();

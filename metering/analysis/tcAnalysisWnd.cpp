@@ -52,12 +52,12 @@ tcAnalysisWnd::~tcAnalysisWnd() = default;
 
 void tcAnalysisWnd::build_menus() {
   QMenu* view = menuBar()->addMenu(QStringLiteral("View"));
-  pane_actions_[kVuPane] = view->addAction(QStringLiteral("VU Meters"), this,
-                                           &tcAnalysisWnd::slot_view_metersvu);
-  pane_actions_[kAnalysisPane] = view->addAction(QStringLiteral("Analysis"), this,
-                                                 &tcAnalysisWnd::slot_view_analysis);
-  pane_actions_[kGrPane] = view->addAction(QStringLiteral("GR Meters"), this,
-                                           &tcAnalysisWnd::slot_view_metersgr);
+  pane_actions_[kVuPane] =
+      view->addAction(QStringLiteral("VU Meters"), this, &tcAnalysisWnd::slot_view_metersvu);
+  pane_actions_[kAnalysisPane] =
+      view->addAction(QStringLiteral("Analysis"), this, &tcAnalysisWnd::slot_view_analysis);
+  pane_actions_[kGrPane] =
+      view->addAction(QStringLiteral("GR Meters"), this, &tcAnalysisWnd::slot_view_metersgr);
   for (QAction* a : pane_actions_) a->setCheckable(true);
   view->addSeparator();
   chain_actions_[0] =
@@ -65,17 +65,20 @@ void tcAnalysisWnd::build_menus() {
   chain_actions_[1] =
       view->addAction(QStringLiteral("HD Analysis"), analysis_, &tcAnalysis::slot_type_hd);
   QMenu* types = view->addMenu(QStringLiteral("Analysis Type"));
-  void (tcAnalysis::*type_slots[6])() = {&tcAnalysis::slot_type_fft,     &tcAnalysis::slot_type_oscope,
-                                    &tcAnalysis::slot_type_efield,  &tcAnalysis::slot_type_surfplot,
-                                    &tcAnalysis::slot_type_specdyn, &tcAnalysis::slot_type_aclip};
+  void (tcAnalysis::*type_slots[6])() = {
+      &tcAnalysis::slot_type_fft,     &tcAnalysis::slot_type_oscope,
+      &tcAnalysis::slot_type_efield,  &tcAnalysis::slot_type_surfplot,
+      &tcAnalysis::slot_type_specdyn, &tcAnalysis::slot_type_aclip};
   for (int t = 0; t < 6; ++t)
-    type_actions_[static_cast<size_t>(t)] =
-        types->addAction(QString::fromLatin1(tcAnalysisView::type_name(t)), analysis_, type_slots[t]);
+    type_actions_[static_cast<size_t>(t)] = types->addAction(
+        QString::fromLatin1(tcAnalysisView::type_name(t)), analysis_, type_slots[t]);
   for (QAction* a : chain_actions_) a->setCheckable(true);
   for (QAction* a : type_actions_) a->setCheckable(true);
   // The menu shows the current choice until the main window confirms a new one.
-  for (QAction* a : chain_actions_) connect(a, &QAction::triggered, this, &tcAnalysisWnd::sync_actions);
-  for (QAction* a : type_actions_) connect(a, &QAction::triggered, this, &tcAnalysisWnd::sync_actions);
+  for (QAction* a : chain_actions_)
+    connect(a, &QAction::triggered, this, &tcAnalysisWnd::sync_actions);
+  for (QAction* a : type_actions_)
+    connect(a, &QAction::triggered, this, &tcAnalysisWnd::sync_actions);
   view->addSeparator();
   view->addAction(QStringLiteral("Settings..."), this, &tcAnalysisWnd::slot_settings);
   if (options_.guru()) {
@@ -95,8 +98,12 @@ void tcAnalysisWnd::sync_actions() {
   for (int t = 0; t < 6; ++t) type_actions_[static_cast<size_t>(t)]->setChecked(t == view_type());
 }
 
-int tcAnalysisWnd::view_type() const { return analysis_->type(); }
-int tcAnalysisWnd::chain() const { return analysis_->chain(); }
+int tcAnalysisWnd::view_type() const {
+  return analysis_->type();
+}
+int tcAnalysisWnd::chain() const {
+  return analysis_->chain();
+}
 
 void tcAnalysisWnd::feed(const tcMeterRecord& record) {
   vu_->feed(record);
@@ -121,8 +128,7 @@ bool tcAnalysisWnd::pane_shown(int pane) const {
 
 void tcAnalysisWnd::apply_panes() {
   // The window never stands empty: with analysis and GR hidden the VU pane shows.
-  if (!pane_shown(kAnalysisPane) && !pane_shown(kGrPane))
-    pane_actions_[kVuPane]->setChecked(true);
+  if (!pane_shown(kAnalysisPane) && !pane_shown(kGrPane)) pane_actions_[kVuPane]->setChecked(true);
   vu_->setVisible(pane_shown(kVuPane));
   analysis_->setVisible(pane_shown(kAnalysisPane));
   gr_->setVisible(pane_shown(kGrPane));
@@ -131,23 +137,47 @@ void tcAnalysisWnd::apply_panes() {
   options_.set_analysis_gwnd(pane_shown(kGrPane) ? 1 : 0);
 }
 
-void tcAnalysisWnd::slot_view_metersvu() { apply_panes(); }
-void tcAnalysisWnd::slot_view_metersgr() { apply_panes(); }
-void tcAnalysisWnd::slot_view_analysis() { apply_panes(); }
+void tcAnalysisWnd::slot_view_metersvu() {
+  apply_panes();
+}
+void tcAnalysisWnd::slot_view_metersgr() {
+  apply_panes();
+}
+void tcAnalysisWnd::slot_view_analysis() {
+  apply_panes();
+}
 
 void tcAnalysisWnd::setup_view(int type) {
   if (analysis_->view(type).settings_dialog(this)) analysis_->update();
 }
 
-void tcAnalysisWnd::slot_setup_analysis() { setup_view(view_type()); }
-void tcAnalysisWnd::slot_setup_fft() { setup_view(tcAnalysisView::kFft); }
-void tcAnalysisWnd::slot_setup_oscope() { setup_view(tcAnalysisView::kOScope); }
-void tcAnalysisWnd::slot_setup_efield() { setup_view(tcAnalysisView::kEField); }
-void tcAnalysisWnd::slot_setup_surfplot() { setup_view(tcAnalysisView::kSurfPlot); }
-void tcAnalysisWnd::slot_setup_specdyn() { setup_view(tcAnalysisView::kSpecDyn); }
-void tcAnalysisWnd::slot_setup_aclip() { setup_view(tcAnalysisView::kAClip); }
-void tcAnalysisWnd::slot_setup_metersvu() { vu_->settings_dialog(); }
-void tcAnalysisWnd::slot_setup_metersgr() { gr_->settings_dialog(); }
+void tcAnalysisWnd::slot_setup_analysis() {
+  setup_view(view_type());
+}
+void tcAnalysisWnd::slot_setup_fft() {
+  setup_view(tcAnalysisView::kFft);
+}
+void tcAnalysisWnd::slot_setup_oscope() {
+  setup_view(tcAnalysisView::kOScope);
+}
+void tcAnalysisWnd::slot_setup_efield() {
+  setup_view(tcAnalysisView::kEField);
+}
+void tcAnalysisWnd::slot_setup_surfplot() {
+  setup_view(tcAnalysisView::kSurfPlot);
+}
+void tcAnalysisWnd::slot_setup_specdyn() {
+  setup_view(tcAnalysisView::kSpecDyn);
+}
+void tcAnalysisWnd::slot_setup_aclip() {
+  setup_view(tcAnalysisView::kAClip);
+}
+void tcAnalysisWnd::slot_setup_metersvu() {
+  vu_->settings_dialog();
+}
+void tcAnalysisWnd::slot_setup_metersgr() {
+  gr_->settings_dialog();
+}
 
 void tcAnalysisWnd::slot_settings() {
   tcAnalysisSettingsDlg dlg(analysis_->efield(), analysis_->specdyn(), this);

@@ -8,9 +8,13 @@ void tcBandDynamics::reset() {
   count_ = 0;
 }
 
-void tcBandDynamics::set_frames(int n) { frames_ = std::clamp(n, 1, kRing); }
+void tcBandDynamics::set_frames(int n) {
+  frames_ = std::clamp(n, 1, kRing);
+}
 
-void tcBandDynamics::set_release(int rate) { release_ = std::clamp(rate, kMinRelease, kMaxRelease); }
+void tcBandDynamics::set_release(int rate) {
+  release_ = std::clamp(rate, kMinRelease, kMaxRelease);
+}
 
 void tcBandDynamics::add(const tcSpectrum::Levels& levels) {
   ring_[static_cast<size_t>(next_)] = levels;

@@ -10,7 +10,9 @@ bool is_colour(const QString& text) {
   return tcGradient::parse_colour(text, &rgb);
 }
 
-QByteArray bytes(const QString& text) { return text.toLocal8Bit(); }
+QByteArray bytes(const QString& text) {
+  return text.toLocal8Bit();
+}
 
 }  // namespace
 
@@ -24,7 +26,8 @@ QString tcViewSettings::validate(unsigned keys) const {
   if (keys & kTopRange) {
     if (db_top < kMinTop || db_top > kMaxTop) return QStringLiteral("Invalid dbFS Top (0 to -30)");
     if (db_range < kMinRange || db_range > kMaxRange || db_top - db_range <= kFloorDb)
-      return QStringLiteral("Invalid db Range (12 to 50) \nand top - range must be greater than -50");
+      return QStringLiteral(
+          "Invalid db Range (12 to 50) \nand top - range must be greater than -50");
   }
   if ((keys & kBarColour) && !is_colour(bar_color))
     return QStringLiteral("Invalid Bar Color (six hexadecimal digits)");

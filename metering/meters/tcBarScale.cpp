@@ -30,17 +30,24 @@ tcBarScale::tcBarScale(int kind, int orientation, int width, int height)
   const double range = range_db();
   for (int v = 255; v >= 0; --v) {
     const double f = (v / 4.0) / range;
-    positions_[v] = orientation_ == kHorizontal
-                        ? width_ - static_cast<int>(f * (width_ - 1) + 0.5)
-                        : static_cast<int>(f * (height_ - 1) + 0.5);
+    positions_[v] = orientation_ == kHorizontal ? width_ - static_cast<int>(f * (width_ - 1) + 0.5)
+                                                : static_cast<int>(f * (height_ - 1) + 0.5);
   }
 }
 
-int tcBarScale::range_db() const { return kKindTable[kind_].range_db; }
-tcBarScale::Style tcBarScale::style() const { return kKindTable[kind_].style; }
-uint8_t tcBarScale::initial_value() const { return kKindTable[kind_].initial; }
+int tcBarScale::range_db() const {
+  return kKindTable[kind_].range_db;
+}
+tcBarScale::Style tcBarScale::style() const {
+  return kKindTable[kind_].style;
+}
+uint8_t tcBarScale::initial_value() const {
+  return kKindTable[kind_].initial;
+}
 
-int tcBarScale::marker_thickness() const { return std::clamp(length() * 3 / 100, 4, 16); }
+int tcBarScale::marker_thickness() const {
+  return std::clamp(length() * 3 / 100, 4, 16);
+}
 
 QRect tcBarScale::lit_rect(uint8_t value) const {
   if (value == kNoValue) return {};
@@ -67,9 +74,8 @@ QRect tcBarScale::marker_rect(uint8_t value, uint8_t marker) const {
   const QRect bar(0, 0, width_, height_);
   // The marker sits on the lit side of its position, like the bar's own end.
   const bool lit_before = (style() == kLevel) == (orientation_ == kHorizontal);
-  const QRect r = orientation_ == kVertical
-                      ? QRect(0, lit_before ? pos - t : pos, width_, t)
-                      : QRect(lit_before ? pos - t : pos, 0, t, height_);
+  const QRect r = orientation_ == kVertical ? QRect(0, lit_before ? pos - t : pos, width_, t)
+                                            : QRect(lit_before ? pos - t : pos, 0, t, height_);
   return r & bar;
 }
 

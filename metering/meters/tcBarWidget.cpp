@@ -61,8 +61,7 @@ QImage tcBarWidget::render(const QString& gradient_text) const {
   return image;
 }
 
-void tcBarWidget::rebuild_images(const QString& fg_gradient, const QString& bg_gradient,
-                                 int leds) {
+void tcBarWidget::rebuild_images(const QString& fg_gradient, const QString& bg_gradient, int leds) {
   leds_ = leds;
   fg_ = render(fg_gradient);
   bg_ = render(bg_gradient);
@@ -74,8 +73,14 @@ void tcBarWidget::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   const QRect area = event->rect();
   p.drawImage(area, bg_, area);
-  const QRect lit = scale_.lit_rect(value_) & area;
-  if (!lit.isEmpty()) p.drawImage(lit, fg_, lit);
+  const QRect lit = scale_.lit_rect(value_);
+  const QRect shown = lit & area;
+  if (!shown.isEmpty()) p.drawImage(shown, fg_, shown);
+  // A marker cut from the foreground over the dark part; where it falls inside
+  // the lit part it is cut from the background, so that it still shows.
   const QRect marker = scale_.marker_rect(value_, marker_) & area;
-  if (!marker.isEmpty()) p.drawImage(marker, fg_, marker);
+  if (marker.isEmpty()) return;
+  for (const QRect& r : QRegion(marker).subtracted(QRegion(lit))) p.drawImage(r, fg_, r);
+  const QRect inside = marker & lit;
+  if (!inside.isEmpty()) p.drawImage(inside, bg_, inside);
 }

@@ -36,7 +36,8 @@ QGradientStops tcGradient::parse(const QString& text) {
     stops.append({std::clamp(pos, 0.0, 1.0), QColor::fromRgba(rgb)});
   }
   if (stops.isEmpty()) return fallback();
-  std::stable_sort(stops.begin(), stops.end(),
-                   [](const QGradientStop& a, const QGradientStop& b) { return a.first < b.first; });
+  std::stable_sort(stops.begin(), stops.end(), [](const QGradientStop& a, const QGradientStop& b) {
+    return a.first < b.first;
+  });
   return stops;
 }

@@ -17,7 +17,7 @@ struct ChainBytes {
 };
 
 constexpr ChainBytes kChains[2] = {
-    {82, 83, 114, 78, 80, 183},  // FM
+    {82, 83, 114, 78, 80, 183},   // FM
     {151, 152, -1, 149, -1, -1},  // HD: no MPX, no BS.412
 };
 constexpr int kSst = 69;
@@ -28,7 +28,9 @@ constexpr int kBands = 5;
 // Record bytes of the VU meters A to D: main L, R then marker L, R.
 constexpr int kVuMeters[4] = {46, 74, 70, 145};
 
-uint8_t smaller(const tcMeterRecord& r, int a, int b) { return std::min(r.byte(a), r.byte(b)); }
+uint8_t smaller(const tcMeterRecord& r, int a, int b) {
+  return std::min(r.byte(a), r.byte(b));
+}
 
 }  // namespace
 

@@ -63,7 +63,9 @@ void tcMeters::relayout() {
   backdrop_ = QPixmap();
 }
 
-void tcMeters::resizeEvent(QResizeEvent*) { relayout(); }
+void tcMeters::resizeEvent(QResizeEvent*) {
+  relayout();
+}
 
 void tcMeters::paintEvent(QPaintEvent* event) {
   if (backdrop_.size() != size()) {

@@ -70,12 +70,11 @@ class tcMeters : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
 
- // Recreates the bars for the current size unless they were made for it;
+  // Recreates the bars for the current size unless they were made for it;
   // subclasses call it once they are built.
   void relayout();
 
  private:
-
   const char* section_;
   tcAnalysisConfig& config_;
   int numleds_;

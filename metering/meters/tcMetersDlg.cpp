@@ -29,7 +29,8 @@ tcMetersDlg::tcMetersDlg(tcMeters& panel, const QString& title, const QString& l
   form->addRow(QStringLiteral("Background Gradient Stops:"), bg_);
   form->addRow(leds_label, leds_);
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* defaults = buttons->addButton(QStringLiteral("Defaults"), QDialogButtonBox::ResetRole);
+  QPushButton* defaults =
+      buttons->addButton(QStringLiteral("Defaults"), QDialogButtonBox::ResetRole);
   buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
   buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
   connect(defaults, &QPushButton::clicked, this, &tcMetersDlg::slot_defaults);

@@ -9,18 +9,22 @@
 namespace {
 
 constexpr const char* kLabels[tcMetersGR::kBars] = {
-    "SST",  "1",   "2",    "3",     "4",    "5",    "VBMS", "20",   "25",   "31.5", "40",
-    "50",   "63",  "80",   "100",   "125",  "160",  "200",  "250",  "315",  "400",  "500",
-    "630",  "800", "1k",   "1.25k", "1.6k", "2k",   "2.5k", "3.15k", "4k",  "5k",   "6.3k",
-    "8k",   "10k", "12.5k", "16k",  "20k",  "FINAL", "MPX", "BS412"};
+    "SST", "1",   "2",     "3",     "4",    "5",     "VBMS", "20",    "25",  "31.5", "40",
+    "50",  "63",  "80",    "100",   "125",  "160",   "200",  "250",   "315", "400",  "500",
+    "630", "800", "1k",    "1.25k", "1.6k", "2k",    "2.5k", "3.15k", "4k",  "5k",   "6.3k",
+    "8k",  "10k", "12.5k", "16k",   "20k",  "FINAL", "MPX",  "BS412"};
 
 // SST and the compressor bands read 30 dB, the limiters 15 dB.
 constexpr int kWideKind = 8;
 constexpr int kNarrowKind = 6;
 
-bool wide(int i) { return i < tcMetersGR::kVbms; }
+bool wide(int i) {
+  return i < tcMetersGR::kVbms;
+}
 
-double unit(int w) { return (std::max(w, tcMetersGR::kMinWidth) - 100) / 133.0; }
+double unit(int w) {
+  return (std::max(w, tcMetersGR::kMinWidth) - 100) / 133.0;
+}
 
 }  // namespace
 
@@ -30,9 +34,13 @@ tcMetersGR::tcMetersGR(tcAnalysisConfig& config, QWidget* parent)
   relayout();
 }
 
-const char* tcMetersGR::label(int i) { return i >= 0 && i < kBars ? kLabels[i] : ""; }
+const char* tcMetersGR::label(int i) {
+  return i >= 0 && i < kBars ? kLabels[i] : "";
+}
 
-int tcMetersGR::bar_width(int w) { return static_cast<int>(2 * unit(w)); }
+int tcMetersGR::bar_width(int w) {
+  return static_cast<int>(2 * unit(w));
+}
 
 int tcMetersGR::bar_left(int i, int w) {
   const double u = unit(w);

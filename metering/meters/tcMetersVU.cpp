@@ -15,8 +15,12 @@ constexpr int kScaleStep = 4;
 
 // Vertical unit: a meter is two bars of 2 units with 1 between, meters are
 // 2 units apart: 26 units in all.
-double unit(int h) { return (std::max(h, tcMetersVU::kMinHeight) - 60) / 26.0; }
-int bar_length(int w) { return std::max(w, tcMetersVU::kMinWidth) - 120; }
+double unit(int h) {
+  return (std::max(h, tcMetersVU::kMinHeight) - 60) / 26.0;
+}
+int bar_length(int w) {
+  return std::max(w, tcMetersVU::kMinWidth) - 120;
+}
 
 }  // namespace
 
@@ -26,7 +30,9 @@ tcMetersVU::tcMetersVU(tcAnalysisConfig& config, QWidget* parent)
   relayout();
 }
 
-const char* tcMetersVU::meter_name(int m) { return m >= 0 && m < kMeters ? kNames[m] : ""; }
+const char* tcMetersVU::meter_name(int m) {
+  return m >= 0 && m < kMeters ? kNames[m] : "";
+}
 
 const char* tcMetersVU::channel_name(int m, int ch) {
   if (m == kTxMeter) return ch == 0 ? "TX1" : "TX2";
@@ -38,7 +44,9 @@ int tcMetersVU::bar_top(int m, int ch, int h) {
   return kTop + static_cast<int>(u * (7 * m + 3 * ch));
 }
 
-int tcMetersVU::bar_height(int h) { return std::max(2, static_cast<int>(2 * unit(h))); }
+int tcMetersVU::bar_height(int h) {
+  return std::max(2, static_cast<int>(2 * unit(h)));
+}
 
 void tcMetersVU::layout(int w, int h) {
   const int right = kBarLeft + bar_length(w) - 1;
@@ -53,7 +61,9 @@ void tcMetersVU::set_inputs(const tcMeterInputs::Vu& in) {
   for (int i = 0; i < kBars; ++i) set_bar(i, in[i], in[kBars + i]);
 }
 
-void tcMetersVU::feed(const tcMeterRecord& record) { set_inputs(tcMeterInputs::vu(record)); }
+void tcMetersVU::feed(const tcMeterRecord& record) {
+  set_inputs(tcMeterInputs::vu(record));
+}
 
 void tcMetersVU::settings_dialog() {
   tcMetersVUDlg dlg(*this, this);
@@ -73,19 +83,18 @@ void tcMetersVU::paint(QPainter& p, const QRect& rect) {
     p.setPen(QColor::fromRgba(kScaleColour2));
     p.drawText(QRect(x - 20, kTop - 24, 40, 14), Qt::AlignCenter, QString::asprintf("%ddB", -db));
   }
-  const int name_size = std::clamp(bar_height(h) + 3, 7, 10);
   for (int m = 0; m < kMeters; ++m) {
     const int top = bar_top(m, 0, h);
     const int bottom = bar_top(m, 1, h) + bar_height(h);
     p.setPen(QColor::fromRgba(kTitleColour));
-    p.setFont(QFont(QStringLiteral("Arial"), name_size, QFont::Bold));
-    p.drawText(QRect(6, top - 4, 70, bottom - top + 8), Qt::AlignLeft | Qt::AlignVCenter,
+    p.setFont(QFont(QStringLiteral("Arial"), 8, QFont::Bold));
+    p.drawText(QRect(4, top - 4, 70, bottom - top + 8), Qt::AlignLeft | Qt::AlignVCenter,
                QString::fromLatin1(kNames[m]));
     p.setPen(QColor::fromRgba(kScaleColour1));
     p.setFont(QFont(QStringLiteral("Arial"), 7));
     for (int ch = 0; ch < 2; ++ch) {
       const int y = bar_top(m, ch, h);
-      p.drawText(QRect(72, y - 4, kBarLeft - 76, bar_height(h) + 8),
+      p.drawText(QRect(74, y - 4, kBarLeft - 77, bar_height(h) + 8),
                  Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(channel_name(m, ch)));
     }
   }

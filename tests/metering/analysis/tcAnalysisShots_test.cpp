@@ -49,8 +49,8 @@ TEST_F(Shots, EveryViewDrawsTheSimulatorsData) {
   w.resize(900, 960);
   w.show();
   tcSimRecords sim;
-  const char* names[] = {"view_fft.png",  "view_oscope.png", "view_efield.png",
-                         "view_3d.png",   "view_sdr.png",    "view_aclip.png"};
+  const char* names[] = {"view_fft.png", "view_oscope.png", "view_efield.png",
+                         "view_3d.png",  "view_sdr.png",    "view_aclip.png"};
   for (int type = 0; type < tcAnalysisView::kTypes; ++type) {
     const int chain = type == tcAnalysisView::kSurfPlot ? 1 : 0;
     w.set_view_type(type);
@@ -69,7 +69,9 @@ TEST_F(Shots, EveryViewDrawsTheSimulatorsData) {
   const QImage gr = w.meters_gr()->grab().toImage();
   const QImage vu = w.meters_vu()->grab().toImage();
   EXPECT_GT(busy(gr, QRect(50, tcMetersGR::kTop, gr.width() - 100, gr.height() - 70)), 0.05);
-  EXPECT_GT(busy(vu, QRect(tcMetersVU::kBarLeft, tcMetersVU::kTop, vu.width() - 120, vu.height() - 60)), 0.05);
+  EXPECT_GT(
+      busy(vu, QRect(tcMetersVU::kBarLeft, tcMetersVU::kTop, vu.width() - 120, vu.height() - 60)),
+      0.05);
   save(gr, "meters_gr.png");
   save(vu, "meters_vu.png");
 }

@@ -56,7 +56,8 @@ TEST_F(Views, ScopeBlocksFeedOnlyTheOscilloscopeAndSpectraTheOthers) {
   auto& scope_view = static_cast<tcAnalysisOScope&>(display_.view(tcAnalysisView::kOScope));
   EXPECT_EQ(scope_view.data()[5], 200);
   EXPECT_DOUBLE_EQ(display_.efield().dynamics().average(3), tcSpectrum::bin_db(180));
-  EXPECT_EQ(static_cast<tcAnalysisSurfPlot&>(display_.view(tcAnalysisView::kSurfPlot)).history(), 1u);
+  EXPECT_EQ(static_cast<tcAnalysisSurfPlot&>(display_.view(tcAnalysisView::kSurfPlot)).history(),
+            1u);
 }
 
 TEST_F(Views, TheDisplayFeedsOnlyItsCurrentViewAndResetsOnANewTypeOrChain) {

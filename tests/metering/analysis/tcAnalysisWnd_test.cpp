@@ -102,7 +102,8 @@ TEST_F(Window, ChoicesAskTheMainWindowWhichSetsThemBack) {
   QStringList entries;
   for (QAction* a : w.analysis()->context_menu()->actions())
     if (!a->isSeparator()) entries << a->text();
-  EXPECT_EQ(entries, (QStringList{"FM", "HD", "FFT", "O-Scope", "E vs F", "3-D Plot", "SDR", "A-Clip"}));
+  EXPECT_EQ(entries,
+            (QStringList{"FM", "HD", "FFT", "O-Scope", "E vs F", "3-D Plot", "SDR", "A-Clip"}));
 }
 
 TEST_F(Window, FeedsBothPanelsAndTheCurrentView) {

@@ -11,6 +11,12 @@ class tcSimRecords {
  public:
   static constexpr double kPeriod = 0.101;
 
+  // A processor with every stage in, so that every meter moves.
+  tcSimRecords() {
+    for (uint16_t id : {0x1400, 0x1401, 0x1440, 0x1500, 0x1601, 0x161D, 0x1700, 0x1802})
+      state_.bank(0).set->set_int(id, 1, 0);
+  }
+
   tcMeterRecord next(int type, int chain) {
     state_.globals().set_int(tcSimState::kAnalysisId, static_cast<uint32_t>(type), 0);
     state_.globals().set_int(tcSimState::kAnalysisChainId, static_cast<uint32_t>(chain), 0);

@@ -65,7 +65,7 @@ TEST(tcViewSettings, ReadsDefaultsAndWritesOnlyItsKeys) {
   s.bar_color = QStringLiteral("a0b0c0");
   s.write(config, "SDR", K::kTopRange | K::kBarColour);
   EXPECT_EQ(config.db_top("SDR", 0), -20);
-  EXPECT_EQ(config.bar_color("SDR", ""), "A0B0C0");  // "%06X"
+  EXPECT_EQ(config.bar_color("SDR", ""), "A0B0C0");   // "%06X"
   EXPECT_EQ(config.gradient("SDR", "none"), "none");  // not one of its keys
   tcViewSettings back;
   back.read(config, "SDR", def, K::kTopRange | K::kBarColour);

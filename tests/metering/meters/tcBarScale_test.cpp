@@ -23,8 +23,8 @@ TEST(tcBarScale, KindsGiveRangeStyleAndStartValue) {
 TEST(tcBarScale, PositionsFollowTheQuarterDbSteps) {
   const tcBarScale v(0, tcBarScale::kVertical, 10, 121);  // 30 dB over 120 pixel steps
   EXPECT_EQ(v.position(0), 0);
-  EXPECT_EQ(v.position(60), 60);    // -15 dB halfway
-  EXPECT_EQ(v.position(120), 120);  // -30 dB at the far end
+  EXPECT_EQ(v.position(60), 60);                           // -15 dB halfway
+  EXPECT_EQ(v.position(120), 120);                         // -30 dB at the far end
   const tcBarScale h(1, tcBarScale::kHorizontal, 401, 8);  // 40 dB
   EXPECT_EQ(h.position(0), 401);
   EXPECT_EQ(h.position(80), 201);
@@ -56,8 +56,8 @@ TEST(tcBarScale, ReductionBarGrowsFromFullScaleAndPegsBeyondRange) {
 
 TEST(tcBarScale, MarkerRules) {
   const tcBarScale level(0, tcBarScale::kVertical, 10, 121);
-  EXPECT_TRUE(level.marker_rect(40, 40).isEmpty());   // equal to the main value
-  EXPECT_TRUE(level.marker_rect(40, 255).isEmpty());  // no value
+  EXPECT_TRUE(level.marker_rect(40, 40).isEmpty());           // equal to the main value
+  EXPECT_TRUE(level.marker_rect(40, 255).isEmpty());          // no value
   EXPECT_EQ(level.marker_rect(40, 20), QRect(0, 20, 10, 4));  // thickness 3 % limited to 4
   const tcBarScale gr(6, tcBarScale::kVertical, 10, 400);
   EXPECT_EQ(gr.marker_thickness(), 12);

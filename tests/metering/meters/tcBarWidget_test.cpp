@@ -38,6 +38,18 @@ TEST(tcBarWidget, LevelBarShowsForegroundOverBackground) {
   EXPECT_EQ(shot.pixel(5, 100), 0xFF00FF00u);  // below it: lit
 }
 
+TEST(tcBarWidget, ReductionMarkerInsideTheLitPartStillShows) {
+  QWidget panel;
+  tcBarWidget bar(6, tcBarScale::kVertical, 0, kFg, kBg, 0, 0, 9, 400, &panel);
+  EXPECT_EQ(bar.value(), 255);  // nothing shown before the first record
+  bar.set_values(40, 20);       // 10 dB of reduction, marker at 5 dB
+  const QImage shot = bar.grab().toImage();
+  const int marker_end = bar.scale().position(20);
+  EXPECT_EQ(shot.pixel(5, marker_end - 2), 0xFF002200u);  // the notch
+  EXPECT_EQ(shot.pixel(5, marker_end + 2), 0xFF00FF00u);  // lit below it
+  EXPECT_EQ(shot.pixel(5, 390), 0xFF002200u);             // unlit beyond 10 dB
+}
+
 TEST(tcBarWidget, SeparatorsAreDrawnIntoTheImagesOnlyWhenWideEnough) {
   QWidget panel;
   tcBarWidget dense(0, tcBarScale::kVertical, 200, kFg, kBg, 0, 0, 9, 299, &panel);

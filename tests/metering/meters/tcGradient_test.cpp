@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 TEST(tcGradient, ParsesStopsAndSkipsMalformedOnes) {
-  const QGradientStops s =
-      tcGradient::parse(QStringLiteral("1.0,FF0000; 0.5,00ff00;bad;0.2,12345;0.3,00FF00,1;x,0000FF"));
+  const QGradientStops s = tcGradient::parse(
+      QStringLiteral("1.0,FF0000; 0.5,00ff00;bad;0.2,12345;0.3,00FF00,1;x,0000FF"));
   ASSERT_EQ(s.size(), 2);
   EXPECT_DOUBLE_EQ(s[0].first, 0.5);  // sorted by position
   EXPECT_EQ(s[0].second.rgba(), 0xFF00FF00u);

@@ -12,7 +12,8 @@ namespace {
 // A record whose meter bytes each hold their own offset (so a wrong offset shows).
 tcMeterRecord numbered() {
   std::vector<uint8_t> bytes(tcMeterRecord::kSize, 0);
-  std::copy(tcMeterRecord::kMagic, tcMeterRecord::kMagic + tcMeterRecord::kMagicSize, bytes.begin());
+  std::copy(tcMeterRecord::kMagic, tcMeterRecord::kMagic + tcMeterRecord::kMagicSize,
+            bytes.begin());
   bytes[tcMeterRecord::kFormatOffset] = tcMeterRecord::kFormat;
   for (size_t i = 40; i < 184; ++i) bytes[i] = static_cast<uint8_t>(i);
   tcMeterRecord r;
@@ -30,7 +31,8 @@ tcMeterRecord with(tcMeterRecord r, std::initializer_list<std::pair<int, uint8_t
 }  // namespace
 
 TEST(tcMeterInputs, FmChainTakesTheSmallerOfLimiterAndClipper) {
-  const tcMeterRecord r = with(numbered(), {{83 + 5, 200}, {114 + 5, 7}, {78, 9}, {79, 3}, {80, 1}});
+  const tcMeterRecord r =
+      with(numbered(), {{83 + 5, 200}, {114 + 5, 7}, {78, 9}, {79, 3}, {80, 1}});
   const tcMeterInputs::Gr in = tcMeterInputs::gr(r, 0);
   EXPECT_EQ(in[0], 69);
   EXPECT_EQ(in[1], 59);

@@ -28,7 +28,9 @@ tcMeterRecord record_with(std::initializer_list<std::pair<int, uint8_t>> bytes) 
 
 class Meters : public ::testing::Test {
  protected:
-  QString cfg_path() const { return dir_.filePath(QString::fromLatin1(tcAnalysisConfig::kFileName)); }
+  QString cfg_path() const {
+    return dir_.filePath(QString::fromLatin1(tcAnalysisConfig::kFileName));
+  }
   QTemporaryDir dir_;
   tcAnalysisConfig config_{cfg_path()};
 };
@@ -42,13 +44,14 @@ TEST_F(Meters, GrLayoutFollowsTheUnitGrid) {
   QApplication::processEvents();
   ASSERT_EQ(gr.bar_count(), tcMetersGR::kBars);
   EXPECT_EQ(gr.bar(tcMetersGR::kSst)->geometry(), QRect(50, 60, 10, 230));
-  EXPECT_EQ(gr.bar(tcMetersGR::kBand + 1)->x(), 50 + 40);     // 5u + 3u
-  EXPECT_EQ(gr.bar(tcMetersGR::kMultiband)->x(), 50 + 135);   // 27u
-  EXPECT_EQ(gr.bar(tcMetersGR::kBs412)->x(), 50 + 655);       // 131u
+  EXPECT_EQ(gr.bar(tcMetersGR::kBand + 1)->x(), 50 + 40);    // 5u + 3u
+  EXPECT_EQ(gr.bar(tcMetersGR::kMultiband)->x(), 50 + 135);  // 27u
+  EXPECT_EQ(gr.bar(tcMetersGR::kBs412)->x(), 50 + 655);      // 131u
   EXPECT_EQ(gr.bar(tcMetersGR::kSst)->scale().range_db(), 30);
   EXPECT_EQ(gr.bar(tcMetersGR::kFinal)->scale().range_db(), 15);
   // Below the minimum the layout keeps the minimum's geometry.
-  EXPECT_EQ(tcMetersGR::bar_left(tcMetersGR::kBs412, 300), tcMetersGR::bar_left(tcMetersGR::kBs412, 499));
+  EXPECT_EQ(tcMetersGR::bar_left(tcMetersGR::kBs412, 300),
+            tcMetersGR::bar_left(tcMetersGR::kBs412, 499));
 }
 
 TEST_F(Meters, GrShowsTheChainAndKeepsValuesOverAResize) {
