@@ -74,7 +74,8 @@ void tcAnalysis::set_chain(int chain) {
 
 void tcAnalysis::feed(const uint8_t* block) {
   current().feed(block);
-  update();
+  // A frame changes the plot only; titles and scales stay.
+  update(current().plot_rect(rect()));
 }
 
 void tcAnalysis::sync_menu() {

@@ -6,13 +6,14 @@
 #include <cstring>
 
 #include "metering/analysis/tcAnalysisFFT.h"
+#include "metering/analysis/tcColumnPlot.h"
 #include "metering/meters/tcGradient.h"
 
 namespace {
 
 using K = tcViewSettings::Key;
 constexpr unsigned kKeys = K::kTopRange | K::kVGrid | K::kGradient | K::kGhost | K::kLegend;
-constexpr QRgb kGhost = 0x60A0A8B0;
+constexpr QRgb kGhost = 0xFF3C4248;  // the spectrum, dim behind the bars
 constexpr QRgb kLegendFrame = 0xFF5A6470;
 
 }  // namespace
@@ -52,25 +53,40 @@ void tcAnalysisAClip::take(const uint8_t* block) {
 void tcAnalysisAClip::clear() {
   data_.fill(0);
   levels_.fill(tcSpectrum::kFloorDb);
+  drawn_frame_ = -1;
 }
 
 void tcAnalysisAClip::paint_data(QPainter& p, const QRect& plot) {
-  if (frames() == 0) return;
-  if (settings_.fft_ghost) {
-    p.setPen(QColor::fromRgba(kGhost));
-    tcAnalysisFFT::draw_columns(p, plot, data_.data(), *this, nullptr, 1, 0);
+  if (frames() == 0) {
+    p.drawImage(plot.topLeft(), ground());
+  } else {
+    draw_frame_image(p, plot);
   }
-  const QImage& strip = gradient_strip(plot.height());
-  const double pitch = static_cast<double>(plot.width()) / tcSpectrum::kBands;
-  const int base = plot.bottom() + 1;
-  for (int b = 0; b < tcSpectrum::kBands; ++b) {
-    const int y = y_of_db(levels_[static_cast<size_t>(b)], plot);
-    if (y >= base) continue;
-    const int left = plot.left() + static_cast<int>(b * pitch + pitch * 0.12);
-    const int right = plot.left() + static_cast<int>((b + 1) * pitch - pitch * 0.12);
-    const QRect src(0, y - plot.top(), 1, base - y);
-    p.drawImage(QRect(left, y, std::max(1, right - left), base - y), strip, src);
+  if (!legend_.isNull()) p.drawImage(plot.right() - legend_.width() - 9, plot.top() + 8, legend_);
+}
+
+void tcAnalysisAClip::draw_frame_image(QPainter& p, const QRect& plot) {
+  if (drawn_frame_ != frames() || drawn_version_ != ground_version() ||
+      frame_.size() != plot.size()) {
+    const int w = plot.width();
+    const QRect local(0, 0, w, plot.height());
+    tops_.assign(static_cast<size_t>(w), tcColumnPlot::kNone);
+    const double pitch = static_cast<double>(w) / tcSpectrum::kBands;
+    for (int b = 0; b < tcSpectrum::kBands; ++b) {
+      const int y = y_of_db(levels_[static_cast<size_t>(b)], local);
+      const int left = static_cast<int>(b * pitch + pitch * 0.12);
+      const int right = std::min(w, static_cast<int>((b + 1) * pitch - pitch * 0.12));
+      for (int x = left; x < right; ++x) tops_[static_cast<size_t>(x)] = y;
+    }
+    ghost_tops_.clear();
+    if (settings_.fft_ghost)
+      tcAnalysisFFT::column_tops(data_.data(), w, plot.height(), *this, 1, &ghost_tops_);
+    tcColumnPlot::render(frame_, ground(), tops_, gradient_strip(plot.height()), ghost_tops_,
+                         kGhost);
+    drawn_frame_ = frames();
+    drawn_version_ = ground_version();
   }
+  p.drawImage(plot.topLeft(), frame_);
 }
 
 void tcAnalysisAClip::draw_backdrop(QPainter& p, const QRect& area, const QRect& plot, int chain) {
@@ -89,28 +105,35 @@ void tcAnalysisAClip::draw_backdrop(QPainter& p, const QRect& area, const QRect&
   }
   p.drawText(QRect(plot.left() - 58, plot.top() - 24, 50, 16), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Depth"));
-  if (!settings_.legend) return;
-  // Legend: the depth colours with their values, and what the ghost is.
-  const QRect box(plot.right() - 150, plot.top() + 8, 140, settings_.fft_ghost ? 62 : 44);
-  p.fillRect(box, QColor(0, 0, 0, 200));
+  legend_ = settings_.legend ? legend() : QImage();
+}
+
+QImage tcAnalysisAClip::legend() const {
+  // Drawn over the bars, so built once here and blitted after them.
+  QImage image(140, settings_.fft_ghost ? 62 : 44, QImage::Format_ARGB32_Premultiplied);
+  image.fill(QColor(0, 0, 0, 200));
+  QPainter p(&image);
+  const QRect box = image.rect().adjusted(0, 0, -1, -1);
   p.setPen(QColor::fromRgba(kLegendFrame));
   p.drawRect(box);
   const QRect bar(box.left() + 8, box.top() + 20, box.width() - 16, 8);
   QLinearGradient g(bar.left(), 0, bar.right(), 0);
   g.setStops(tcGradient::parse(settings_.gradient));
   p.fillRect(bar, g);
+  p.setFont(QFont(QStringLiteral("Arial"), 8));
   p.setPen(QColor::fromRgba(kTextColour));
   p.drawText(QRect(box.left(), box.top() + 3, box.width(), 14), Qt::AlignCenter,
              QStringLiteral("Clip depth"));
   p.drawText(QRect(bar.left(), bar.bottom() + 2, 40, 12), Qt::AlignLeft, QStringLiteral("0dB"));
   p.drawText(QRect(bar.right() - 40, bar.bottom() + 2, 40, 12), Qt::AlignRight,
-             QString::asprintf("%ddB", range));
+             QString::asprintf("%ddB", settings_.db_range));
   if (settings_.fft_ghost) {
     const int y = box.bottom() - 10;
-    p.setPen(QColor::fromRgba(kGhost | 0xFF000000));
+    p.setPen(QPen(QColor::fromRgba(kGhost), 3));
     p.drawLine(bar.left(), y, bar.left() + 20, y);
     p.setPen(QColor::fromRgba(kTextColour));
     p.drawText(QRect(bar.left() + 26, y - 7, 100, 14), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Spectrum"));
   }
+  return image;
 }

@@ -3,6 +3,7 @@
 // from db_top - db_range (depth 0) up to db_top (depth db_range), coloured by
 // depth; optionally the spectrum as a ghost behind and a legend.
 #include <array>
+#include <vector>
 
 #include "metering/analysis/tcAnalysisView.h"
 #include "metering/analysis/tcSpectrum.h"
@@ -31,9 +32,21 @@ class tcAnalysisAClip : public tcAnalysisView {
   void take(const uint8_t* block) override;
   void clear() override;
   void paint_data(QPainter& painter, const QRect& plot) override;
+  bool covers_plot() const override { return true; }
+  void settings_changed() override { drawn_version_ = -1; }
   void draw_backdrop(QPainter& painter, const QRect& area, const QRect& plot, int chain) override;
 
  private:
   std::array<uint8_t, tcSpectrum::kBlockSize> data_{};
   tcSpectrum::Levels levels_{};
+  QImage legend() const;
+  // The bars and the ghost, rendered once per frame, then blitted.
+  void draw_frame_image(QPainter& painter, const QRect& plot);
+
+  QImage legend_;
+  QImage frame_;
+  std::vector<int> tops_;
+  std::vector<int> ghost_tops_;
+  int drawn_frame_ = -1;
+  int drawn_version_ = -1;
 };

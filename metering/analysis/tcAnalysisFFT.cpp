@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstring>
 
+#include "metering/analysis/tcColumnPlot.h"
+
 namespace {
 
 using K = tcViewSettings::Key;
@@ -57,32 +59,37 @@ double tcAnalysisFFT::band_x(int band, const QRect& plot) const {
   return plot.left() + tcSpectrum::band_centre(band) * plot.width();
 }
 
-void tcAnalysisFFT::draw_columns(QPainter& p, const QRect& plot, const uint8_t* block,
-                                 const tcAnalysisView& scale, const QImage* strip, int space,
-                                 QRgb outline) {
-  const int w = plot.width();
-  const int base = plot.bottom() + 1;
-  QPolygon line;
-  if (outline) line.reserve(w);
-  for (int i = 0; i < w; ++i) {
-    const int y = scale.y_of_db(tcSpectrum::bin_db(block[column_byte(i, w)]), plot);
-    const int x = plot.left() + i;
-    if (space > 0 && i % space == 0 && y < base) {
-      if (strip)
-        p.drawImage(QPoint(x, y), *strip, QRect(0, y - plot.top(), 1, base - y));
-      else
-        p.drawLine(x, y, x, base - 1);
-    }
-    if (outline) line << QPoint(x, y);
-  }
-  if (outline) {
-    p.setPen(QColor::fromRgba(outline));
-    p.drawPolyline(line);
-  }
+void tcAnalysisFFT::column_tops(const uint8_t* block, int w, int h, const tcAnalysisView& scale,
+                                int space, std::vector<int>* tops) {
+  tops->assign(static_cast<size_t>(std::max(0, w)), tcColumnPlot::kNone);
+  if (space <= 0) return;
+  const QRect local(0, 0, w, h);
+  for (int i = 0; i < w; i += space)
+    (*tops)[static_cast<size_t>(i)] =
+        scale.y_of_db(tcSpectrum::bin_db(block[column_byte(i, w)]), local);
 }
 
 void tcAnalysisFFT::paint_data(QPainter& p, const QRect& plot) {
-  if (frames() == 0) return;
-  draw_columns(p, plot, data_.data(), *this, &gradient_strip(plot.height()), settings_.space,
-               settings_.oline ? kOutline : 0);
+  if (frames() == 0) {
+    p.drawImage(plot.topLeft(), ground());
+    return;
+  }
+  // The columns are rendered once per new frame; a repaint only blits them.
+  if (drawn_frame_ != frames() || drawn_version_ != ground_version() ||
+      frame_.size() != plot.size()) {
+    column_tops(data_.data(), plot.width(), plot.height(), *this, settings_.space, &tops_);
+    tcColumnPlot::render(frame_, ground(), tops_, gradient_strip(plot.height()));
+    drawn_frame_ = frames();
+    drawn_version_ = ground_version();
+  }
+  p.drawImage(plot.topLeft(), frame_);
+  if (!settings_.oline) return;
+  QPolygon line(plot.width());
+  for (int i = 0; i < plot.width(); ++i)
+    line.setPoint(
+        i, plot.left() + i,
+        y_of_db(tcSpectrum::bin_db(data_[static_cast<size_t>(column_byte(i, plot.width()))]),
+                plot));
+  p.setPen(QColor::fromRgba(kOutline));
+  p.drawPolyline(line);
 }

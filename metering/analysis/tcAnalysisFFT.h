@@ -21,18 +21,25 @@ class tcAnalysisFFT : public tcAnalysisView {
   // The block byte that column i of a plot w columns wide shows.
   static int column_byte(int i, int w);
 
-  // Draws a spectrum's columns into `plot`: fill lines every `space` columns
-  // and, when asked, the outline. A-Clip draws its ghost with it too.
-  static void draw_columns(QPainter& painter, const QRect& plot, const uint8_t* block,
-                           const tcAnalysisView& scale, const QImage* strip, int space,
-                           QRgb outline);
+  // The top row of every column of a plot w by h pixels on `scale`'s dB
+  // scale; only every `space`-th column is lit (0: none). A-Clip draws its
+  // ghost spectrum from them too.
+  static void column_tops(const uint8_t* block, int w, int h, const tcAnalysisView& scale,
+                          int space, std::vector<int>* tops);
 
  protected:
   void take(const uint8_t* block) override;
   void clear() override;
   void paint_data(QPainter& painter, const QRect& plot) override;
+  bool covers_plot() const override { return true; }
+  void settings_changed() override { drawn_version_ = -1; }
   double band_x(int band, const QRect& plot) const override;
 
  private:
   std::array<uint8_t, tcSpectrum::kBlockSize> data_{};
+  // The plot as last rendered, for the frame and ground it was rendered from.
+  QImage frame_;
+  std::vector<int> tops_;
+  int drawn_frame_ = -1;
+  int drawn_version_ = -1;
 };

@@ -51,7 +51,7 @@ void tcAnalysisOScope::paint_data(QPainter& p, const QRect& plot) {
     trace.setPoint(n, plot.left() + static_cast<int>(n * step + 0.5),
                    y_of_sample(data_[static_cast<size_t>(n + 1)], plot));
   p.setRenderHint(QPainter::Antialiasing, true);
-  p.setPen(QPen(QColor::fromRgba(kTrace), 1.4));
+  p.setPen(QPen(QColor::fromRgba(kTrace), 1.0));
   p.drawPolyline(trace);
 }
 

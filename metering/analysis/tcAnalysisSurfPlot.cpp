@@ -11,6 +11,7 @@ using K = tcViewSettings::Key;
 constexpr unsigned kKeys =
     K::kTopRange | K::kHGrid | K::kVGrid | K::kGAxis | K::kGradient | K::kShift;
 constexpr int kStep = 3;  // pixels between ridge points
+constexpr int kColourSteps = 32;
 
 }  // namespace
 
@@ -66,10 +67,16 @@ void tcAnalysisSurfPlot::add_frame(const Block& block, const QRect& front) {
   const QImage& from = images_[static_cast<size_t>(current_)];
   current_ ^= 1;
   QImage& to = images_[static_cast<size_t>(current_)];
-  to.fill(Qt::transparent);
   QPainter p(&to);
-  p.drawImage(QPoint(settings_.xshift, -settings_.yshift), from);
-  p.setClipRect(front.adjusted(0, -front.top(), 0, 0));
+  // A plain copy, shifted; the strips it leaves open are cleared.
+  const int xs = settings_.xshift;
+  const int ys = settings_.yshift;
+  p.setCompositionMode(QPainter::CompositionMode_Source);
+  p.drawImage(QPoint(xs, -ys), from);
+  p.fillRect(QRect(0, 0, xs, to.height()), Qt::transparent);
+  p.fillRect(QRect(0, to.height() - ys, to.width(), ys), Qt::transparent);
+  p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  p.setClipRect(front);
   draw_ridge(p, block, front);
 }
 
@@ -98,11 +105,22 @@ void tcAnalysisSurfPlot::draw_ridge(QPainter& p, const Block& block, const QRect
   p.setBrushOrigin(0, front.top());
   p.drawPolygon(ridge);
   p.setRenderHint(QPainter::Antialiasing, true);
+  // Segments of one colour step go out as one line.
   const double span = std::max(1, front.height());
-  for (int i = 0; i + 1 < points; ++i) {
+  const auto step_of = [&](int i) {
     const int y = std::min(ridge[i].y(), ridge[i + 1].y());
-    p.setPen(QPen(QColor::fromRgba(gradient_colour((front.bottom() + 1 - y) / span)), 1.2));
-    p.drawLine(ridge[i], ridge[i + 1]);
+    return static_cast<int>((front.bottom() + 1 - y) / span * kColourSteps);
+  };
+  int from = 0;
+  while (from + 1 < points) {
+    const int step = step_of(from);
+    int to = from + 1;
+    while (to + 1 < points && step_of(to) == step) ++to;
+    QPen pen(QColor::fromRgba(gradient_colour((step + 0.5) / kColourSteps)), 1);
+    pen.setCosmetic(true);  // the fast line path
+    p.setPen(pen);
+    p.drawPolyline(ridge.constData() + from, to - from + 1);
+    from = to;
   }
 }
 

@@ -64,7 +64,7 @@ int tcAnalysisView::write_settings(QWidget* parent) {
 
 void tcAnalysisView::set_settings(const tcViewSettings& settings) {
   settings_ = settings;
-  backdrop_ = QPixmap();
+  backdrop_ = QImage();
   strip_ = QImage();
   colours_.clear();
   settings_changed();
@@ -112,17 +112,22 @@ QRgb tcAnalysisView::gradient_colour(double f) {
 }
 
 void tcAnalysisView::paint(QPainter& painter, const QRect& area, int chain) {
+  const QRect local(QPoint(0, 0), area.size());
   if (backdrop_.isNull() || backdrop_size_ != area.size() || backdrop_chain_ != chain) {
-    backdrop_ = QPixmap(area.size());
+    backdrop_ = QImage(area.size(), QImage::Format_RGB32);
     backdrop_size_ = area.size();
     backdrop_chain_ = chain;
-    QPainter bp(&backdrop_);
-    const QRect local(QPoint(0, 0), area.size());
-    draw_backdrop(bp, local, plot_rect(local), chain);
+    {
+      QPainter bp(&backdrop_);
+      draw_backdrop(bp, local, plot_rect(local), chain);
+    }
+    ground_ = backdrop_.copy(plot_rect(local));
+    ++ground_version_;
   }
-  painter.drawPixmap(area.topLeft(), backdrop_);
-  painter.save();
   const QRect plot = plot_rect(area);
+  painter.save();
+  if (covers_plot()) painter.setClipRegion(QRegion(area).subtracted(QRegion(plot)));
+  painter.drawImage(area.topLeft(), backdrop_);
   painter.setClipRect(plot);
   paint_data(painter, plot);
   painter.restore();
@@ -142,22 +147,44 @@ void tcAnalysisView::draw_frame(QPainter& p, const QRect& area, const QRect& plo
              Qt::AlignRight | Qt::AlignVCenter, QString::fromLatin1(type_name(type_)));
 }
 
-void tcAnalysisView::draw_db_scale(QPainter& p, const QRect& plot, const char* axis_title) {
+std::vector<int> tcAnalysisView::db_marks() const {
   const int top = settings_.db_top;
   const int bottom = top - settings_.db_range;
   const int step = settings_.db_range <= 16 ? 2 : settings_.db_range <= 30 ? 4 : 6;
+  std::vector<int> marks;
+  const int first = static_cast<int>(std::floor(static_cast<double>(top) / step)) * step;
+  for (int db = first; db >= bottom; db -= step) marks.push_back(db);
+  return marks;
+}
+
+void tcAnalysisView::draw_db_grid(QPainter& p, const QRect& plot) {
+  if (!settings_.h_grid) return;
+  p.setPen(QColor::fromRgba(kGridColour));
+  for (int db : db_marks()) {
+    if (db == settings_.db_top || db == settings_.db_top - settings_.db_range) continue;
+    const int y = y_of_db(db, plot);
+    p.drawLine(plot.left(), y, plot.right(), y);
+  }
+}
+
+void tcAnalysisView::draw_freq_grid(QPainter& p, const QRect& plot) {
+  if (!settings_.v_grid || !(keys_ & tcViewSettings::kVGrid)) return;
+  p.setPen(QColor::fromRgba(kGridColour));
+  for (int band : kLabelledBands) {
+    const int x = static_cast<int>(band_x(band, plot));
+    p.drawLine(x, plot.top(), x, plot.bottom());
+  }
+}
+
+void tcAnalysisView::draw_db_scale(QPainter& p, const QRect& plot, const char* axis_title) {
   if (settings_.gaxis && (keys_ & tcViewSettings::kGAxis)) {
     const QImage& strip = gradient_strip(plot.height());
     p.drawImage(QRect(plot.left() - kAxisStrip - 2, plot.top(), kAxisStrip, plot.height()), strip);
   }
+  draw_db_grid(p, plot);
   p.setFont(QFont(QStringLiteral("Arial"), 8));
-  const int first = static_cast<int>(std::floor(static_cast<double>(top) / step)) * step;
-  for (int db = first; db >= bottom; db -= step) {
+  for (int db : db_marks()) {
     const int y = y_of_db(db, plot);
-    if (settings_.h_grid && db != top && db != bottom) {
-      p.setPen(QColor::fromRgba(kGridColour));
-      p.drawLine(plot.left(), y, plot.right(), y);
-    }
     p.setPen(QColor::fromRgba(kTextColour));
     p.drawText(QRect(plot.left() - 58, y - 8, 46, 16), Qt::AlignRight | Qt::AlignVCenter,
                QString::asprintf("%ddB", db));
@@ -170,13 +197,10 @@ void tcAnalysisView::draw_db_scale(QPainter& p, const QRect& plot, const char* a
 }
 
 void tcAnalysisView::draw_freq_axis(QPainter& p, const QRect& plot) {
+  draw_freq_grid(p, plot);
   p.setFont(QFont(QStringLiteral("Arial"), 8));
   for (int band : kLabelledBands) {
     const int x = static_cast<int>(band_x(band, plot));
-    if (settings_.v_grid && (keys_ & tcViewSettings::kVGrid)) {
-      p.setPen(QColor::fromRgba(kGridColour));
-      p.drawLine(x, plot.top(), x, plot.bottom());
-    }
     p.setPen(QColor::fromRgba(kFrameColour));
     p.drawLine(x, plot.bottom() + 1, x, plot.bottom() + 4);
     p.setPen(QColor::fromRgba(kTextColour));

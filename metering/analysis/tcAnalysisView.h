@@ -4,7 +4,6 @@
 // display paints. The fixed parts (plot frame, grid, axis labels, colour axis)
 // and the gradient strip are rendered once per size, chain or settings change.
 #include <QImage>
-#include <QPixmap>
 #include <QRect>
 #include <QString>
 #include <cstdint>
@@ -85,6 +84,8 @@ class tcAnalysisView {
  protected:
   // Whether the view takes oscilloscope frames (else spectra).
   virtual bool wants_scope() const { return false; }
+  // Whether paint_data covers the whole plot (then the backdrop is not drawn there).
+  virtual bool covers_plot() const { return false; }
   virtual void take(const uint8_t* block) = 0;
   virtual void clear() = 0;
   virtual void paint_data(QPainter& painter, const QRect& plot) = 0;
@@ -96,6 +97,12 @@ class tcAnalysisView {
   void draw_frame(QPainter& painter, const QRect& area, const QRect& plot, int chain);
   void draw_db_scale(QPainter& painter, const QRect& plot, const char* axis_title);
   void draw_freq_axis(QPainter& painter, const QRect& plot);
+  // The grid lines alone, for views that draw over the backdrop's grid.
+  void draw_db_grid(QPainter& painter, const QRect& plot);
+  void draw_freq_grid(QPainter& painter, const QRect& plot);
+  // The backdrop inside the plot, and a count that changes whenever it does.
+  const QImage& ground() const { return ground_; }
+  int ground_version() const { return ground_version_; }
   // x of a band's centre; the default spreads the 31 bands evenly.
   virtual double band_x(int band, const QRect& plot) const;
   // A vertical strip of the gradient, `h` high, full scale at the top.
@@ -111,7 +118,12 @@ class tcAnalysisView {
   const unsigned keys_;
   tcAnalysisConfig& config_;
   int frames_ = 0;
-  QPixmap backdrop_;
+  // dB marks of the scale, top first.
+  std::vector<int> db_marks() const;
+
+  QImage backdrop_;
+  QImage ground_;
+  int ground_version_ = 0;
   QSize backdrop_size_;
   int backdrop_chain_ = -1;
   QImage strip_;

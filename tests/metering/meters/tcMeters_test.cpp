@@ -129,3 +129,15 @@ TEST_F(Meters, AcceptedSettingsAreStoredWrittenAndRebuildEveryBar) {
   EXPECT_EQ(dlg.leds_edit()->text(), QStringLiteral("0"));
   EXPECT_EQ(dlg.bg_edit()->text(), QString::fromLatin1(tcMeters::kDefaultBgGradient));
 }
+
+TEST(tcMetersSettings, AFileThatCannotBeWrittenIsReportedAndTheSettingsStayInUse) {
+  QTemporaryDir dir;
+  tcAnalysisConfig config(dir.filePath(QStringLiteral("missing/folder/cfg.ini")));
+  tcMetersVU vu(config);
+  QString title, text;
+  answer_next_box(QMessageBox::Ok, &title, &text);
+  EXPECT_EQ(vu.apply_settings(8, QStringLiteral("0.0,FFFFFF"), QString()), -1);
+  EXPECT_EQ(title, QStringLiteral("Error"));
+  EXPECT_TRUE(text.contains(QStringLiteral("cfg.ini"))) << text.toStdString();
+  EXPECT_EQ(vu.bar(0)->leds(), 8);
+}
