@@ -80,6 +80,26 @@ World& world() {
   return w;
 }
 
+// Times `work` against `floor` on every iteration; the iteration time is the
+// work's, the counters tell the floor and the ratio.
+template <class Work, class Floor>
+void against_floor(benchmark::State& state, Work work, Floor floor) {
+  double work_s = 0;
+  double floor_s = 0;
+  for (auto _ : state) {
+    const auto a = Clock::now();
+    work();
+    const auto b = Clock::now();
+    floor();
+    const auto c = Clock::now();
+    work_s += seconds(a, b);
+    floor_s += seconds(b, c);
+    state.SetIterationTime(seconds(a, b));
+  }
+  state.counters["blit_us"] = floor_s / state.iterations() * 1e6;
+  state.counters["x_blit"] = work_s / floor_s;
+}
+
 // The floor: every bar's two images and an image of the analysis pane's size
 // copied once into a frame buffer.
 void blit_bars_and_pane(tcAnalysisWnd& w, QImage& target, const QImage& pane) {
@@ -103,22 +123,14 @@ void BM_RecordThroughWindow(benchmark::State& state) {
   QImage target(w.window->size(), QImage::Format_RGB32);
   QImage pane(w.window->analysis()->size(), QImage::Format_RGB32);
   pane.fill(Qt::darkGray);
-  double work = 0;
-  double floor = 0;
   size_t i = 0;
-  for (auto _ : state) {
-    const auto a = Clock::now();
-    w.window->feed(recs[i++ % recs.size()]);
-    QApplication::processEvents();  // the repaint of what changed
-    const auto b = Clock::now();
-    blit_bars_and_pane(*w.window, target, pane);
-    const auto c = Clock::now();
-    work += seconds(a, b);
-    floor += seconds(b, c);
-    state.SetIterationTime(seconds(a, b));
-  }
-  state.counters["blit_us"] = floor / state.iterations() * 1e6;
-  state.counters["x_blit"] = work / floor;
+  against_floor(
+      state,
+      [&] {
+        w.window->feed(recs[i++ % recs.size()]);
+        QApplication::processEvents();  // the repaint of what changed
+      },
+      [&] { blit_bars_and_pane(*w.window, target, pane); });
   state.SetLabel(tcAnalysisView::type_name(type));
 }
 BENCHMARK(BM_RecordThroughWindow)->DenseRange(0, 5)->UseManualTime()->Unit(benchmark::kMicrosecond);
@@ -133,29 +145,16 @@ void BM_PaintView(benchmark::State& state) {
   QImage same(display.size(), QImage::Format_RGB32);
   same.fill(Qt::darkGray);
   const std::vector<tcMeterRecord> recs = w.records(type, 64);
-  double work = 0;
-  double floor = 0;
   size_t i = 0;
-  for (auto _ : state) {
-    // A new frame each time, as on the meter tick (the 3-D plot draws it in).
-    display.current().feed(recs[i++ % recs.size()].analysis());
-    const auto a = Clock::now();
-    {
-      QPainter p(&target);
-      display.current().paint(p, target.rect(), 0);
-    }
-    const auto b = Clock::now();
-    {
-      QPainter p(&target);
-      p.drawImage(0, 0, same);
-    }
-    const auto c = Clock::now();
-    work += seconds(a, b);
-    floor += seconds(b, c);
-    state.SetIterationTime(seconds(a, b));
-  }
-  state.counters["blit_us"] = floor / state.iterations() * 1e6;
-  state.counters["x_blit"] = work / floor;
+  against_floor(
+      state,
+      [&] {
+        // A new frame each time, as on the meter tick (the 3-D plot draws it in).
+        display.current().feed(recs[i++ % recs.size()].analysis());
+        QPainter p(&target);
+        display.current().paint(p, target.rect(), 0);
+      },
+      [&] { QPainter(&target).drawImage(0, 0, same); });
   state.SetLabel(tcAnalysisView::type_name(type));
 }
 BENCHMARK(BM_PaintView)->DenseRange(0, 5)->UseManualTime()->Unit(benchmark::kMicrosecond);

@@ -6,7 +6,6 @@
 #include <cstring>
 
 #include "metering/analysis/tcAnalysisFFT.h"
-#include "metering/analysis/tcColumnPlot.h"
 #include "metering/meters/tcGradient.h"
 
 namespace {
@@ -53,7 +52,7 @@ void tcAnalysisAClip::take(const uint8_t* block) {
 void tcAnalysisAClip::clear() {
   data_.fill(0);
   levels_.fill(tcSpectrum::kFloorDb);
-  drawn_frame_ = -1;
+  frame_.forget();
 }
 
 void tcAnalysisAClip::paint_data(QPainter& p, const QRect& plot) {
@@ -66,27 +65,25 @@ void tcAnalysisAClip::paint_data(QPainter& p, const QRect& plot) {
 }
 
 void tcAnalysisAClip::draw_frame_image(QPainter& p, const QRect& plot) {
-  if (drawn_frame_ != frames() || drawn_version_ != ground_version() ||
-      frame_.size() != plot.size()) {
+  if (frame_.renew(frames(), ground_version(), plot.size())) {
     const int w = plot.width();
     const QRect local(0, 0, w, plot.height());
-    tops_.assign(static_cast<size_t>(w), tcColumnPlot::kNone);
+    std::vector<int>& tops = frame_.tops;
+    tops.assign(static_cast<size_t>(w), tcColumnPlot::kNone);
     const double pitch = static_cast<double>(w) / tcSpectrum::kBands;
     for (int b = 0; b < tcSpectrum::kBands; ++b) {
       const int y = y_of_db(levels_[static_cast<size_t>(b)], local);
       const int left = static_cast<int>(b * pitch + pitch * 0.12);
       const int right = std::min(w, static_cast<int>((b + 1) * pitch - pitch * 0.12));
-      for (int x = left; x < right; ++x) tops_[static_cast<size_t>(x)] = y;
+      for (int x = left; x < right; ++x) tops[static_cast<size_t>(x)] = y;
     }
     ghost_tops_.clear();
     if (settings_.fft_ghost)
       tcAnalysisFFT::column_tops(data_.data(), w, plot.height(), *this, 1, &ghost_tops_);
-    tcColumnPlot::render(frame_, ground(), tops_, gradient_strip(plot.height()), ghost_tops_,
+    tcColumnPlot::render(frame_.image, ground(), tops, gradient_strip(plot.height()), ghost_tops_,
                          kGhost);
-    drawn_frame_ = frames();
-    drawn_version_ = ground_version();
   }
-  p.drawImage(plot.topLeft(), frame_);
+  p.drawImage(plot.topLeft(), frame_.image);
 }
 
 void tcAnalysisAClip::draw_backdrop(QPainter& p, const QRect& area, const QRect& plot, int chain) {

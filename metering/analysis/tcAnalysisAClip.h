@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "metering/analysis/tcAnalysisView.h"
+#include "metering/analysis/tcColumnPlot.h"
 #include "metering/analysis/tcSpectrum.h"
 
 class tcAnalysisAClip : public tcAnalysisView {
@@ -33,7 +34,7 @@ class tcAnalysisAClip : public tcAnalysisView {
   void clear() override;
   void paint_data(QPainter& painter, const QRect& plot) override;
   bool covers_plot() const override { return true; }
-  void settings_changed() override { drawn_version_ = -1; }
+  void settings_changed() override { frame_.forget(); }
   void draw_backdrop(QPainter& painter, const QRect& area, const QRect& plot, int chain) override;
 
  private:
@@ -44,9 +45,6 @@ class tcAnalysisAClip : public tcAnalysisView {
   void draw_frame_image(QPainter& painter, const QRect& plot);
 
   QImage legend_;
-  QImage frame_;
-  std::vector<int> tops_;
+  tcColumnPlot::Frame frame_;
   std::vector<int> ghost_tops_;
-  int drawn_frame_ = -1;
-  int drawn_version_ = -1;
 };

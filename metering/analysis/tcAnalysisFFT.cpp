@@ -6,8 +6,6 @@
 #include <cmath>
 #include <cstring>
 
-#include "metering/analysis/tcColumnPlot.h"
-
 namespace {
 
 using K = tcViewSettings::Key;
@@ -75,14 +73,11 @@ void tcAnalysisFFT::paint_data(QPainter& p, const QRect& plot) {
     return;
   }
   // The columns are rendered once per new frame; a repaint only blits them.
-  if (drawn_frame_ != frames() || drawn_version_ != ground_version() ||
-      frame_.size() != plot.size()) {
-    column_tops(data_.data(), plot.width(), plot.height(), *this, settings_.space, &tops_);
-    tcColumnPlot::render(frame_, ground(), tops_, gradient_strip(plot.height()));
-    drawn_frame_ = frames();
-    drawn_version_ = ground_version();
+  if (frame_.renew(frames(), ground_version(), plot.size())) {
+    column_tops(data_.data(), plot.width(), plot.height(), *this, settings_.space, &frame_.tops);
+    tcColumnPlot::render(frame_.image, ground(), frame_.tops, gradient_strip(plot.height()));
   }
-  p.drawImage(plot.topLeft(), frame_);
+  p.drawImage(plot.topLeft(), frame_.image);
   if (!settings_.oline) return;
   QPolygon line(plot.width());
   for (int i = 0; i < plot.width(); ++i)

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "metering/analysis/tcAnalysisView.h"
+#include "metering/analysis/tcColumnPlot.h"
 #include "metering/analysis/tcSpectrum.h"
 
 class tcAnalysisFFT : public tcAnalysisView {
@@ -32,14 +33,10 @@ class tcAnalysisFFT : public tcAnalysisView {
   void clear() override;
   void paint_data(QPainter& painter, const QRect& plot) override;
   bool covers_plot() const override { return true; }
-  void settings_changed() override { drawn_version_ = -1; }
+  void settings_changed() override { frame_.forget(); }
   double band_x(int band, const QRect& plot) const override;
 
  private:
   std::array<uint8_t, tcSpectrum::kBlockSize> data_{};
-  // The plot as last rendered, for the frame and ground it was rendered from.
-  QImage frame_;
-  std::vector<int> tops_;
-  int drawn_frame_ = -1;
-  int drawn_version_ = -1;
+  tcColumnPlot::Frame frame_;
 };

@@ -1,14 +1,13 @@
 #include "metering/analysis/tcAnalysisViewDlg.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "metering/analysis/tcAnalysisView.h"
+#include "metering/meters/tcDefaultsButtons.h"
 
 tcAnalysisViewDlg::tcAnalysisViewDlg(tcAnalysisView& view, QWidget* parent)
     : QDialog(parent), view_(view) {
@@ -30,14 +29,7 @@ tcAnalysisViewDlg::tcAnalysisViewDlg(tcAnalysisView& view, QWidget* parent)
     form->addRow(label, edit);
     editors_.push_back(edit);
   }
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* defaults =
-      buttons->addButton(QStringLiteral("Defaults"), QDialogButtonBox::ResetRole);
-  buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-  connect(defaults, &QPushButton::clicked, this, &tcAnalysisViewDlg::slot_defaults);
-  connect(buttons, &QDialogButtonBox::accepted, this, &tcAnalysisViewDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &tcAnalysisViewDlg::reject);
+  QDialogButtonBox* buttons = tcDefaultsButtons::create(this, &tcAnalysisViewDlg::slot_defaults);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addLayout(checks);

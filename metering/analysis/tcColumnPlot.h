@@ -11,6 +11,23 @@ class tcColumnPlot {
  public:
   static constexpr int kNone = 1 << 30;  // a top that lights nothing
 
+  // What a view rendered last, and for which frame and backdrop.
+  struct Frame {
+    QImage image;
+    std::vector<int> tops;
+    int frame = -1;
+    int ground = -1;
+    // True (and noted) when the view's frame count, backdrop version or plot
+    // size differ from the rendered ones: the image must be rendered again.
+    bool renew(int frames, int ground_version, const QSize& size) {
+      if (frames == frame && ground_version == ground && image.size() == size) return false;
+      frame = frames;
+      ground = ground_version;
+      return true;
+    }
+    void forget() { frame = ground = -1; }
+  };
+
   // `tops` and `ghost_tops` hold one row per column of `ground` (row 0 is the
   // top; kNone or the height lights nothing); `ghost_tops` may be empty.
   // `strip` is one pixel wide and as high as `ground`. `out` becomes an RGB32

@@ -1,12 +1,11 @@
 #include "metering/meters/tcMetersDlg.h"
 
-#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
 #include <QVBoxLayout>
 
+#include "metering/meters/tcDefaultsButtons.h"
 #include "metering/meters/tcMeters.h"
 
 int tcMetersDlg::parse_leds(const QString& text) {
@@ -28,14 +27,7 @@ tcMetersDlg::tcMetersDlg(tcMeters& panel, const QString& title, const QString& l
   form->addRow(QStringLiteral("Foreground Gradient Stops:"), fg_);
   form->addRow(QStringLiteral("Background Gradient Stops:"), bg_);
   form->addRow(leds_label, leds_);
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* defaults =
-      buttons->addButton(QStringLiteral("Defaults"), QDialogButtonBox::ResetRole);
-  buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
-  buttons->addButton(QStringLiteral("Cancel"), QDialogButtonBox::RejectRole);
-  connect(defaults, &QPushButton::clicked, this, &tcMetersDlg::slot_defaults);
-  connect(buttons, &QDialogButtonBox::accepted, this, &tcMetersDlg::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &tcMetersDlg::reject);
+  QDialogButtonBox* buttons = tcDefaultsButtons::create(this, &tcMetersDlg::slot_defaults);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(buttons);

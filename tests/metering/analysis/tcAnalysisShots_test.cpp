@@ -4,15 +4,12 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QTemporaryDir>
 
-#include "app/core/tcAnalysisConfig.h"
-#include "app/core/tcAnalysisOptions.h"
-#include "app/core/tcOptions.h"
 #include "metering/analysis/tcAnalysis.h"
 #include "metering/analysis/tcAnalysisWnd.h"
 #include "metering/meters/tcMetersGR.h"
 #include "metering/meters/tcMetersVU.h"
+#include "tests/metering/analysis/tcAnalysisStores.h"
 #include "tests/metering/analysis/tcSimRecords.h"
 
 namespace {
@@ -33,19 +30,12 @@ void save(const QImage& image, const char* name) {
   image.save(QDir(dir).filePath(QString::fromLatin1(name)));
 }
 
-class Shots : public ::testing::Test {
- protected:
-  QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
-  QTemporaryDir dir_;
-  tcOptions options_{path(tcOptions::kFileName)};
-  tcAnalysisOptions analysis_options_{path(tcAnalysisOptions::kFileName)};
-  tcAnalysisConfig config_{path(tcAnalysisConfig::kFileName)};
-};
+class Shots : public ::testing::Test, protected tcAnalysisStores {};
 
 }  // namespace
 
 TEST_F(Shots, EveryViewDrawsTheSimulatorsData) {
-  tcAnalysisWnd w(options_, analysis_options_, config_);
+  tcAnalysisWnd w(options, analysis_options, config);
   w.resize(900, 960);
   w.show();
   tcSimRecords sim;

@@ -8,15 +8,12 @@
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
 
-#include "app/core/tcAnalysisConfig.h"
-#include "app/core/tcAnalysisOptions.h"
-#include "app/core/tcOptions.h"
 #include "metering/analysis/tcAnalysisView.h"
 #include "metering/analysis/tcAnalysisWnd.h"
+#include "tests/metering/analysis/tcAnalysisStores.h"
 #include "tests/metering/analysis/tcSimRecords.h"
 
 namespace {
@@ -56,11 +53,8 @@ TEST(Soak, TenRecordsASecondStayCheap) {
                           ? qEnvironmentVariableIntValue("QX_SOAK_SECONDS")
                           : 2;
   const int type = qEnvironmentVariableIntValue("QX_SOAK_TYPE");
-  QTemporaryDir dir;
-  tcOptions options(dir.filePath(QStringLiteral("o.ini")));
-  tcAnalysisOptions analysis_options(dir.filePath(QStringLiteral("a.ini")));
-  tcAnalysisConfig config(dir.filePath(QStringLiteral("c.ini")));
-  tcAnalysisWnd w(options, analysis_options, config);
+  tcAnalysisStores stores;
+  tcAnalysisWnd w(stores.options, stores.analysis_options, stores.config);
   w.resize(900, 960);
   w.show();
   w.set_view_type(type);

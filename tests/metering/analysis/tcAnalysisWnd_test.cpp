@@ -10,70 +10,61 @@
 #include <QMenuBar>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QTemporaryDir>
 
-#include "app/core/tcAnalysisConfig.h"
-#include "app/core/tcAnalysisOptions.h"
-#include "app/core/tcOptions.h"
 #include "metering/analysis/tcAnalysis.h"
 #include "metering/analysis/tcAnalysisEField.h"
 #include "metering/analysis/tcAnalysisSettingsDlg.h"
 #include "metering/analysis/tcAnalysisSpecDyn.h"
 #include "metering/meters/tcMetersGR.h"
 #include "metering/meters/tcMetersVU.h"
+#include "tests/metering/analysis/tcAnalysisStores.h"
 #include "tests/metering/analysis/tcSimRecords.h"
 
 namespace {
 
-class Window : public ::testing::Test {
+class Window : public ::testing::Test, protected tcAnalysisStores {
  protected:
-  QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
   // Every action of the window's menus, by text.
   QAction* find_action(tcAnalysisWnd& w, const QString& text) {
     for (QAction* a : w.menuBar()->findChildren<QAction*>())
       if (a->text() == text) return a;
     return nullptr;
   }
-
-  QTemporaryDir dir_;
-  tcOptions options_{path(tcOptions::kFileName)};
-  tcAnalysisOptions analysis_options_{path(tcAnalysisOptions::kFileName)};
-  tcAnalysisConfig config_{path(tcAnalysisConfig::kFileName)};
 };
 
 }  // namespace
 
 TEST_F(Window, HidingAnalysisAndGrShowsTheVuPane) {
-  tcAnalysisWnd w(options_, analysis_options_, config_);
+  tcAnalysisWnd w(options, analysis_options, config);
   EXPECT_EQ(w.windowTitle(), QStringLiteral("QX770HD Pro Analysis"));
   w.show();
   w.pane_action(tcAnalysisWnd::kVuPane)->trigger();  // hide VU
   EXPECT_FALSE(w.meters_vu()->isVisible());
-  EXPECT_EQ(options_.analysis_vwnd(), 0);
+  EXPECT_EQ(options.analysis_vwnd(), 0);
   w.pane_action(tcAnalysisWnd::kAnalysisPane)->trigger();
-  EXPECT_EQ(options_.analysis_awnd(), 0);
+  EXPECT_EQ(options.analysis_awnd(), 0);
   w.pane_action(tcAnalysisWnd::kGrPane)->trigger();
   EXPECT_TRUE(w.meters_vu()->isVisible());
   EXPECT_TRUE(w.pane_action(tcAnalysisWnd::kVuPane)->isChecked());
   EXPECT_FALSE(w.meters_gr()->isVisible());
-  EXPECT_EQ(options_.analysis_vwnd(), 1);
-  EXPECT_EQ(options_.analysis_gwnd(), 0);
+  EXPECT_EQ(options.analysis_vwnd(), 1);
+  EXPECT_EQ(options.analysis_gwnd(), 0);
   // The VU pane cannot be hidden as long as it is the only one.
   w.pane_action(tcAnalysisWnd::kVuPane)->trigger();
   EXPECT_TRUE(w.meters_vu()->isVisible());
 }
 
 TEST_F(Window, StoredPanesAreRestoredAndAnEmptyWindowIsRefused) {
-  options_.set_analysis_awnd(0);
-  options_.set_analysis_gwnd(0);
-  options_.set_analysis_vwnd(0);
-  tcAnalysisWnd w(options_, analysis_options_, config_);
+  options.set_analysis_awnd(0);
+  options.set_analysis_gwnd(0);
+  options.set_analysis_vwnd(0);
+  tcAnalysisWnd w(options, analysis_options, config);
   EXPECT_TRUE(w.pane_shown(tcAnalysisWnd::kVuPane));
   EXPECT_FALSE(w.pane_shown(tcAnalysisWnd::kAnalysisPane));
 }
 
 TEST_F(Window, ChoicesAskTheMainWindowWhichSetsThemBack) {
-  tcAnalysisWnd w(options_, analysis_options_, config_);
+  tcAnalysisWnd w(options, analysis_options, config);
   QSignalSpy types(&w, &tcAnalysisWnd::sig_set_analysis);
   QSignalSpy chains(&w, &tcAnalysisWnd::sig_set_analysis_chain);
   QAction* oscope = find_action(w, QStringLiteral("O-Scope"));
@@ -107,7 +98,7 @@ TEST_F(Window, ChoicesAskTheMainWindowWhichSetsThemBack) {
 }
 
 TEST_F(Window, FeedsBothPanelsAndTheCurrentView) {
-  tcAnalysisWnd w(options_, analysis_options_, config_);
+  tcAnalysisWnd w(options, analysis_options, config);
   tcSimRecords sim;
   w.set_view_type(1);
   const tcMeterRecord r = sim.next(1, 0);
@@ -122,12 +113,12 @@ TEST_F(Window, FeedsBothPanelsAndTheCurrentView) {
 
 TEST_F(Window, FactoryMenuOnlyForTheGuru) {
   {
-    tcAnalysisWnd w(options_, analysis_options_, config_);
+    tcAnalysisWnd w(options, analysis_options, config);
     EXPECT_EQ(find_action(w, QStringLiteral("Edit Analysis...")), nullptr);
     EXPECT_NE(find_action(w, QStringLiteral("Settings...")), nullptr);
   }
-  options_.set_guru(true);
-  tcAnalysisWnd w(options_, analysis_options_, config_);
+  options.set_guru(true);
+  tcAnalysisWnd w(options, analysis_options, config);
   EXPECT_NE(find_action(w, QStringLiteral("Edit VU Meters...")), nullptr);
   EXPECT_NE(find_action(w, QStringLiteral("Edit Analysis...")), nullptr);
   EXPECT_NE(find_action(w, QStringLiteral("Edit GR Meters...")), nullptr);
@@ -135,21 +126,21 @@ TEST_F(Window, FactoryMenuOnlyForTheGuru) {
 
 TEST_F(Window, GeometryIsSavedOnResizeAndRestored) {
   {
-    tcAnalysisWnd w(options_, analysis_options_, config_);
+    tcAnalysisWnd w(options, analysis_options, config);
     w.show();
     w.resize(700, 810);
     QApplication::processEvents();
-    EXPECT_FALSE(options_.analysis_geometry().empty());
+    EXPECT_FALSE(options.analysis_geometry().empty());
   }
-  tcAnalysisWnd again(options_, analysis_options_, config_);
+  tcAnalysisWnd again(options, analysis_options, config);
   EXPECT_EQ(again.size(), QSize(700, 810));
-  options_.set_analysis_geometry("0badc0de");
-  tcAnalysisWnd fallback(options_, analysis_options_, config_);
+  options.set_analysis_geometry("0badc0de");
+  tcAnalysisWnd fallback(options, analysis_options, config);
   EXPECT_EQ(fallback.size(), QSize(860, 940));
 }
 
 TEST_F(Window, IntegrationSettingsApplyAtOnceAndAreKept) {
-  tcAnalysisWnd w(options_, analysis_options_, config_);
+  tcAnalysisWnd w(options, analysis_options, config);
   tcAnalysisSettingsDlg dlg(w.analysis()->efield(), w.analysis()->specdyn());
   EXPECT_EQ(dlg.windowTitle(), QStringLiteral("Analysis Settings"));
   dlg.evf_intg()->setValue(8);
@@ -162,11 +153,11 @@ TEST_F(Window, IntegrationSettingsApplyAtOnceAndAreKept) {
   EXPECT_FALSE(w.analysis()->efield().peak_hold());
   EXPECT_EQ(w.analysis()->specdyn().intg_time(), 2);
   EXPECT_EQ(w.analysis()->specdyn().rls_rate(), 25);
-  EXPECT_DOUBLE_EQ(analysis_options_.intg_time("EFIELDPLOT", 0), 8.0);
-  EXPECT_EQ(analysis_options_.rls_rate("SDR"), 25);
-  EXPECT_FALSE(analysis_options_.peak_hold("EFIELDPLOT", true));
+  EXPECT_DOUBLE_EQ(analysis_options.intg_time("EFIELDPLOT", 0), 8.0);
+  EXPECT_EQ(analysis_options.rls_rate("SDR"), 25);
+  EXPECT_FALSE(analysis_options.peak_hold("EFIELDPLOT", true));
   // A new display reads them back.
-  tcAnalysis again(analysis_options_, config_);
+  tcAnalysis again(analysis_options, config);
   EXPECT_EQ(again.efield().intg_time(), 8);
   EXPECT_FALSE(again.efield().peak_hold());
 }
