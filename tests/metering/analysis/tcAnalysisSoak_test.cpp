@@ -16,7 +16,23 @@
 #include "tests/metering/analysis/tcAnalysisStores.h"
 #include "tests/metering/analysis/tcSimRecords.h"
 
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(thread_sanitizer)
+#define QX_SANITIZED 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+#define QX_SANITIZED 1
+#endif
+
 namespace {
+
+// Sanitizers hold freed memory back on purpose: growth says nothing there.
+#ifdef QX_SANITIZED
+constexpr bool kMeasureGrowth = false;
+#else
+constexpr bool kMeasureGrowth = true;
+#endif
 
 // CPU seconds (user + system) of this process.
 double cpu_seconds() {
@@ -53,6 +69,16 @@ TEST(Soak, TenRecordsASecondStayCheap) {
                           ? qEnvironmentVariableIntValue("QX_SOAK_SECONDS")
                           : 2;
   const int type = qEnvironmentVariableIntValue("QX_SOAK_TYPE");
+  // What Qt alone takes for a window of this size (connection, fonts, backing
+  // store): the rest is the metering's.
+  double anon_blank = 0;
+  {
+    QWidget blank;
+    blank.resize(900, 960);
+    blank.show();
+    run_for(500);
+    anon_blank = status_kb("RssAnon:");
+  }
   tcAnalysisStores stores;
   tcAnalysisWnd w(stores.options, stores.analysis_options, stores.config);
   w.resize(900, 960);
@@ -73,10 +99,13 @@ TEST(Soak, TenRecordsASecondStayCheap) {
   const double cpu = (cpu_seconds() - cpu_before) / (clock.elapsed() / 1000.0) * 100.0;
   const double anon = status_kb("RssAnon:");
   std::printf(
-      "view %s, %d s: CPU %.2f %% of one core, RssAnon %.1f MB (%.1f MB before), VmRSS %.1f MB\n",
+      "view %s, %d s: CPU %.2f %% of one core, RssAnon %.1f MB (%.1f MB before the run, %.1f MB "
+      "with a blank window), VmRSS %.1f MB\n",
       tcAnalysisView::type_name(type), seconds, cpu, anon / 1024, anon_before / 1024,
-      status_kb("VmRSS:") / 1024);
+      anon_blank / 1024, status_kb("VmRSS:") / 1024);
   // Drawing ten frames a second must not keep memory: a few MB of slack for
   // the allocator, none for growth.
-  EXPECT_LT(anon - anon_before, 4096);
+  if (kMeasureGrowth) {
+    EXPECT_LT(anon - anon_before, 4096);
+  }
 }
