@@ -11,8 +11,10 @@ tcAnalysisBandView::tcAnalysisBandView(int type, const char* section, unsigned k
 
 void tcAnalysisBandView::read_settings() {
   tcAnalysisView::read_settings();
-  dynamics_.set_frames(
-      static_cast<int>(std::lround(options_.intg_time(section(), kDefaultIntgFrames))));
+  const double frames = options_.intg_time(section(), kDefaultIntgFrames);
+  dynamics_.set_frames(std::isfinite(frames) && std::fabs(frames) < 1e6
+                           ? static_cast<int>(std::lround(frames))
+                           : kDefaultIntgFrames);
   dynamics_.set_release(options_.rls_rate(section()));
   peak_hold_ = options_.peak_hold(section(), true);
 }

@@ -66,6 +66,17 @@ void tcViewSettings::read(const tcAnalysisConfig& c, const char* s, const tcView
   }
   if (keys & kGhost) fft_ghost = c.fft_ghost(s);
   if (keys & kLegend) legend = c.legend(s);
+  // A hand-edited file must not break the scales: values the dialog would
+  // refuse take their defaults.
+  if (!validate(keys & kTopRange).isEmpty()) {
+    db_top = def.db_top;
+    db_range = def.db_range;
+  }
+  if (!validate(keys & kSpace).isEmpty()) space = def.space;
+  if (!validate(keys & kShift).isEmpty()) {
+    xshift = def.xshift;
+    yshift = def.yshift;
+  }
 }
 
 void tcViewSettings::write(tcAnalysisConfig& c, const char* s, unsigned keys) const {

@@ -53,7 +53,8 @@ struct tcViewSettings {
   // The first failing check of the keys in use, in the order the user is told
   // (spacing, shifts, top, range, colours); empty when all pass.
   QString validate(unsigned keys) const;
-  // Reads the keys in use from `section`, each defaulting to `def`'s value.
+  // Reads the keys in use from `section`, each defaulting to `def`'s value;
+  // a scale, spacing or shift the dialog would refuse takes the default.
   void read(const tcAnalysisConfig& config, const char* section, const tcViewSettings& def,
             unsigned keys);
   void write(tcAnalysisConfig& config, const char* section, unsigned keys) const;

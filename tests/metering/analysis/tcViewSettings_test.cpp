@@ -72,3 +72,22 @@ TEST(tcViewSettings, ReadsDefaultsAndWritesOnlyItsKeys) {
   EXPECT_EQ(back.db_top, -20);
   EXPECT_EQ(back.db_range, 12);
 }
+
+TEST(tcViewSettings, ValuesTheDialogWouldRefuseReadAsDefaults) {
+  QTemporaryDir dir;
+  tcAnalysisConfig config(dir.filePath(QStringLiteral("cfg.ini")));
+  config.set_db_top("SURFPLOT", -40);
+  config.set_db_range("SURFPLOT", 0);  // would divide by zero
+  config.set_xshift("SURFPLOT", 9);
+  config.set_space("SURFPLOT", 4);
+  tcViewSettings def;
+  def.db_top = -12;
+  def.db_range = 38;
+  def.space = 1;
+  tcViewSettings s;
+  s.read(config, "SURFPLOT", def, K::kTopRange | K::kShift | K::kSpace);
+  EXPECT_EQ(s.db_top, -12);
+  EXPECT_EQ(s.db_range, 38);
+  EXPECT_EQ(s.xshift, 2);
+  EXPECT_EQ(s.space, 4);  // a good value stays
+}
