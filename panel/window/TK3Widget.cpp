@@ -3,7 +3,9 @@
 #include <QCloseEvent>
 #include <QMenu>
 
+#include "app/startup/tcAppContext.h"
 #include "link/transport/tcApStores.h"
+#include "metering/analysis/tcAnalysisWnd.h"
 #include "panel/groups/tcTK3Bench.h"
 
 namespace {
@@ -33,6 +35,19 @@ const PageEntry kPageEntries[] = {
 TK3Widget::TK3Widget(QWidget* parent) : tcApWidget(parent) {}
 
 TK3Widget::~TK3Widget() = default;
+
+void TK3Widget::start_model() {
+  tcAppContext* app = context();
+  analysis_ = std::make_unique<tcAnalysisWnd>(app->options(), app->analysis_options(),
+                                              app->analysis_config());
+  connect(analysis_.get(), &tcAnalysisWnd::sig_set_analysis, this, &TK3Widget::slot_set_analysis);
+  connect(analysis_.get(), &tcAnalysisWnd::sig_set_analysis_chain, this,
+          &TK3Widget::slot_set_analysis_chain);
+  if (tcApStores* s = stores()) {
+    analysis_->set_view_type(static_cast<int>(s->globals().int_value(kAnalysisType)));
+    analysis_->set_chain(s->globals().int_value(kAnalysisChain) == 1 ? 1 : 0);
+  }
+}
 
 QMenu* TK3Widget::add_first_menu(QMenu* menu) {
   QMenu* view = menu->addMenu(QStringLiteral("View"));
@@ -78,36 +93,31 @@ void TK3Widget::slot_show_cg_test() {
 }
 
 void TK3Widget::slot_show_analysis() {
-  hook_show_analysis_window();
+  if (!analysis_) return;
+  analysis_->show();
+  analysis_->raise();
+  analysis_->activateWindow();
 }
 
 void TK3Widget::slot_set_analysis(int type, int src) {
   if (tcApStores* s = stores())
     s->globals().set_int(kAnalysisType, static_cast<uint32_t>(type), src);
-  hook_set_analysis_view(type);
+  if (analysis_) analysis_->set_view_type(type);
 }
 
 void TK3Widget::slot_set_analysis_chain(int chain, int src) {
   const bool hd = chain == 1;
   if (tcApStores* s = stores()) s->globals().set_int(kAnalysisChain, hd ? 1 : 0, src);
-  hook_set_analysis_chain_view(hd);
+  if (analysis_) analysis_->set_chain(hd ? 1 : 0);
 }
 
 void TK3Widget::meter_record(const tcMeterRecord& record) {
   tcApWidget::meter_record(record);
-  hook_feed_analysis(record);
+  // A hidden window shows nothing: its views start afresh when it is shown.
+  if (analysis_ && analysis_->isVisible()) analysis_->feed(record);
 }
 
 void TK3Widget::closeEvent(QCloseEvent* event) {
-  hook_close_analysis_window();
+  analysis_.reset();
   tcApWidget::closeEvent(event);
 }
-
-// --- Hooks: the analysis window and the meter panels are wired here. -----------
-
-void TK3Widget::hook_create_analysis_window() {}
-void TK3Widget::hook_close_analysis_window() {}
-void TK3Widget::hook_show_analysis_window() {}
-void TK3Widget::hook_set_analysis_view(int) {}
-void TK3Widget::hook_set_analysis_chain_view(bool) {}
-void TK3Widget::hook_feed_analysis(const tcMeterRecord&) {}

@@ -1,7 +1,11 @@
 #pragma once
 // The QX770HD main window: the generic window plus the "View" menu with the
 // pages, and the analysis window with its type and chain selections.
+#include <memory>
+
 #include "panel/window/tcApWidget.h"
+
+class tcAnalysisWnd;
 
 class TK3Widget : public tcApWidget {
   Q_OBJECT
@@ -11,6 +15,8 @@ class TK3Widget : public tcApWidget {
 
   // The "View" actions: Analysis... and the eight pages (Test only with FACTORY/GURU).
   const QList<QAction*>& view_actions() const { return view_actions_; }
+  // None before start-up and after close.
+  tcAnalysisWnd* analysis_window() const { return analysis_.get(); }
 
  public slots:
   void slot_show_cg_input();
@@ -30,19 +36,14 @@ class TK3Widget : public tcApWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   QMenu* add_first_menu(QMenu* menu) override;
-  void start_model() override { hook_create_analysis_window(); }
+  void start_model() override;
   void meter_record(const tcMeterRecord& record) override;
 
  private:
   void show_page(int page);
 
-  // The analysis window and its meter panels, one hook each.
-  void hook_create_analysis_window();
-  void hook_close_analysis_window();
-  void hook_show_analysis_window();
-  void hook_set_analysis_view(int type);
-  void hook_set_analysis_chain_view(bool hd_chain);
-  void hook_feed_analysis(const tcMeterRecord& record);
-
   QList<QAction*> view_actions_;
+  // The analysis window with the meter panels; a top-level window of its own,
+  // deleted before the rest of the window closes.
+  std::unique_ptr<tcAnalysisWnd> analysis_;
 };
