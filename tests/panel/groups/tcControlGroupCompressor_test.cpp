@@ -14,8 +14,8 @@
 #include "skin/objects/tcGuiCombo.h"
 #include "skin/objects/tcGuiRadioGroup.h"
 #include "skin/objects/tcGuiRadioItem.h"
+#include "tests/panel/groups/tcGroupKinds.h"
 #include "tests/panel/groups/tcPageWorld.h"
-#include "tests/panel/tcGroupCheck.h"
 
 namespace {
 
@@ -48,38 +48,18 @@ class CompressorPage : public ::testing::Test {
 };
 
 TEST_F(CompressorPage, EveryNameFindsItsObjectAndTheSharedIdsFindTheCrossovers) {
-  using O = tcGuiObject;
   // The page keeps its controls out of the tables.
   EXPECT_EQ(group_->switchTable()->control, tcControlGroup::kEnd);
   EXPECT_EQ(group_->valueTable()->control, tcControlGroup::kEnd);
   EXPECT_EQ(group_->knobTable()->knob, tcControlGroup::kEnd);
 
-  std::map<int, tcKindSet> kinds = {{G::kFreeDraw, {}},
-                                    {G::kFreezeMode, {O::kRadioGroup}},
-                                    {G::kType, {O::kRadioGroup}},
-                                    {G::kFreezeModeOoze, {O::kRadioItem}},
-                                    {G::kFreezeModeGate, {O::kRadioItem}}};
-  for (int id : {G::kAgcEnable, G::kCompEnable, G::kSstEnableA, G::kSstEnableB}) {
-    kinds[id] = {O::kCheckBox};
-  }
-  for (int id :
-       {G::kDiffMakeup, G::kHighCoupling, G::kLowCoupling, G::kFreezeThreshold, G::kCrossover1,
-        G::kCrossover2, G::kCrossover3, G::kCrossover4, G::kSstDrive, G::kSstFreezeThreshold}) {
-    kinds[id] = {O::kCombo};
-  }
-  for (int id : {G::kTypeAgcFreeze, G::kTypeThreshold, G::kTypeCompAttack, G::kTypeCompRelease,
-                 G::kTypeRatio, G::kTypeOutTrim, G::kTypeDiffTrim}) {
-    kinds[id] = {O::kRadioItem};
-  }
   for (int knob : {G::kDriveKnob, G::kMakeupKnob, G::kFreezeDelayKnob, G::kBackoffKnob,
                    G::kSstRampKnob, G::kSstWindowKnob}) {
-    kinds[knob] = {O::kKnob};
-    kinds[knob + 1] = {O::kDisplay};
     EXPECT_EQ(group_->knobForDisplay(knob + 1), knob);
   }
   // 3039 and 3040 are the crossovers: the radio items of the same ids are
   // bound too, but no lookup by id reaches them.
-  tcExpectGroupMatchesSkin(*group_, kinds);
+  tcExpectGroupMatchesSkin(*group_, tcGroupKinds(tcAPBench::kCompressor));
   EXPECT_STREQ(object(3039)->name().c_str(), "COMP_5XFR3");
   EXPECT_STREQ(object(3040)->name().c_str(), "COMP_5XFR4");
   int items = 0;

@@ -14,8 +14,8 @@
 #include "skin/objects/tcGuiRadioGroup.h"
 #include "skin/objects/tcGuiRadioItem.h"
 #include "skin/objects/tcGuiSlider.h"
+#include "tests/panel/groups/tcGroupKinds.h"
 #include "tests/panel/groups/tcPagesWorld.h"
-#include "tests/panel/tcGroupCheck.h"
 
 namespace {
 
@@ -35,30 +35,7 @@ class FmOutPage : public tcPageTest<G> {
 };
 
 TEST_F(FmOutPage, EveryNameOfTheTableIsInTheSkinWithItsKind) {
-  const tcKindSet radio_item{tcGuiObject::kRadioItem};
-  const tcKindSet button{tcGuiObject::kButton};
-  tcExpectGroupMatchesSkin(*group_, {{G::kFreeDraw, {}},
-                                     {G::kGraph, {tcGuiObject::kApGraph}},
-                                     {G::kDelayCoarse, {tcGuiObject::kSlider}},
-                                     {G::kDelayFine, {tcGuiObject::kSlider}},
-                                     {G::kDelayDisplay, {tcGuiObject::kDisplay}},
-                                     {G::kMbCouplingW, {tcGuiObject::kCheckBox}},
-                                     {G::kMbCouplingT, {tcGuiObject::kCheckBox}},
-                                     {G::kMbType, {tcGuiObject::kRadioGroup}},
-                                     {G::kMbTypeThr, radio_item},
-                                     {G::kMbTypeAtt, radio_item},
-                                     {G::kMbTypeRel, radio_item},
-                                     {G::kMbTypeCoupling, radio_item},
-                                     {G::kMbTypeEq, radio_item},
-                                     {G::kMbTypeAutoEq, radio_item},
-                                     {G::kEmphasisPosPreMb, radio_item},
-                                     {G::kEmphasisPosPreLim, radio_item},
-                                     {G::kEmphasisPosPost, radio_item},
-                                     {G::kEmphasisFlat, button},
-                                     {G::kPreEmphasis50, button},
-                                     {G::kPreEmphasis75, button},
-                                     // The position list is drawn as a radio group here.
-                                     {G::kEmphasisPos, {tcGuiObject::kRadioGroup}}});
+  tcExpectGroupMatchesSkin(*group_, tcGroupKinds(tcAPBench::kFmOut));
 }
 
 TEST_F(FmOutPage, AListIndexIsTheValueLessItsMinimum) {

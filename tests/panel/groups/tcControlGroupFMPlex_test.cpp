@@ -13,8 +13,8 @@
 #include "skin/objects/tcGuiKnob.h"
 #include "skin/objects/tcGuiRadioGroup.h"
 #include "skin/objects/tcGuiRadioItem.h"
+#include "tests/panel/groups/tcGroupKinds.h"
 #include "tests/panel/groups/tcPagesWorld.h"
-#include "tests/panel/tcGroupCheck.h"
 
 namespace {
 
@@ -31,16 +31,7 @@ class FmPlexPage : public tcPageTest<G> {
 };
 
 TEST_F(FmPlexPage, EveryNameOfTheTableIsInTheSkinWithItsKind) {
-  const tcKindSet item{tcGuiObject::kRadioItem};
-  const tcKindSet radio{tcGuiObject::kRadioGroup};
-  tcExpectGroupMatchesSkin(*group_, {{G::kFreeDraw, {}},
-                                     {G::kAnalog, radio},
-                                     {G::kAnalogMpx, item},
-                                     {G::kAnalogLr, item},
-                                     {G::kAnalogLre, item},
-                                     {G::kMpxProc, radio},
-                                     {G::kMpxProcLook, item},
-                                     {G::kMpxProcHClip, item}});
+  tcExpectGroupMatchesSkin(*group_, tcGroupKinds(tcAPBench::kFmPlex));
 }
 
 TEST_F(FmPlexPage, RadioItemsWriteTheValuesTheyStandFor) {

@@ -9,8 +9,8 @@
 #include "skin/objects/tcGuiButton.h"
 #include "skin/objects/tcGuiCombo.h"
 #include "skin/objects/tcGuiDisplay.h"
+#include "tests/panel/groups/tcGroupKinds.h"
 #include "tests/panel/groups/tcPagesWorld.h"
-#include "tests/panel/tcGroupCheck.h"
 
 namespace {
 
@@ -22,13 +22,7 @@ class HdOutPage : public tcPageTest<G> {
 };
 
 TEST_F(HdOutPage, EveryNameOfTheTableIsInTheSkinWithItsKind) {
-  const tcKindSet item{tcGuiObject::kRadioItem};
-  tcExpectGroupMatchesSkin(*group_, {{G::kFreeDraw, {}},
-                                     {G::kMbType, {tcGuiObject::kRadioGroup}},
-                                     {G::kMbTypeThr, item},
-                                     {G::kMbTypeAtt, item},
-                                     {G::kMbTypeRel, item},
-                                     {G::kMbTypeEq, item}});
+  tcExpectGroupMatchesSkin(*group_, tcGroupKinds(tcAPBench::kHdOut));
 }
 
 TEST_F(HdOutPage, FormattedListsTakeTypedValuesWithTheirUnit) {

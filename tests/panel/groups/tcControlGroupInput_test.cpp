@@ -9,8 +9,8 @@
 #include "params/GLOBALS.h"
 #include "params/SETTINGS.h"
 #include "skin/objects/tcGuiRadioGroup.h"
+#include "tests/panel/groups/tcGroupKinds.h"
 #include "tests/panel/groups/tcPageWorld.h"
-#include "tests/panel/tcGroupCheck.h"
 
 namespace {
 
@@ -48,16 +48,7 @@ class InputPageGuru : public InputPage {
 };
 
 TEST_F(InputPage, EveryNameFindsAnObjectOfTheKindItsRowsExpect) {
-  using O = tcGuiObject;
-  tcExpectGroupMatchesSkin(*group_, {{G::kFreeDraw, {}},
-                                     {G::kSource, {O::kRadioGroup}},
-                                     {G::kDigital, {O::kRadioGroup}},
-                                     {G::kSourceAnalog, {O::kRadioItem}},
-                                     {G::kSourceDigital, {O::kRadioItem}},
-                                     {G::kDigitalAes, {O::kRadioItem}},
-                                     {G::kDigitalSvip, {O::kRadioItem}},
-                                     {G::kAnalogLamp, {O::kLamp}},
-                                     {G::kDigitalLamp, {O::kLamp}}});
+  tcExpectGroupMatchesSkin(*group_, tcGroupKinds(tcAPBench::kInput));
   ASSERT_NE(group_->findObjectGroup(G::kVoxGroup), nullptr);
   EXPECT_EQ(group_->knobForDisplay(G::kHpfDiffDisplay), G::kHpfDiffKnob);
   // Each knob runs over its parameter's raw range, its display edits in its unit.

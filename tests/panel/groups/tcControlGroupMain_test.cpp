@@ -17,42 +17,13 @@
 #include "skin/objects/tcGuiButton.h"
 #include "skin/objects/tcGuiDisplay.h"
 #include "skin/objects/tcGuiKnob.h"
+#include "tests/panel/groups/tcGroupKinds.h"
 #include "tests/panel/tcFrontPanelWorld.h"
-#include "tests/panel/tcGroupCheck.h"
 
 namespace {
 
 using M = tcControlGroupMain;
 constexpr uint16_t kHeadphones = 0x2003;
-
-// What the Main group's objects are.
-const std::map<int, tcKindSet> kMainKinds = {
-    {M::kFreeDraw, {}},
-    {M::kSysAbout, {tcGuiObject::kButton}},
-    {M::kSysMinimize, {tcGuiObject::kButton}},
-    {M::kSysExit, {tcGuiObject::kButton}},
-    {M::kStatOnline, {tcGuiObject::kDisplay}},
-    {M::kStatDevice, {tcGuiObject::kDisplay}},
-    {M::kStatPreset, {tcGuiObject::kDisplay}},
-    {M::kGraph, {tcGuiObject::kApGraph}},
-    {M::kFlowInput, {tcGuiObject::kButton}},
-    {M::kFlowPeq, {tcGuiObject::kButton}},
-    {M::kFlowComp, {tcGuiObject::kButton}},
-    {M::kFlowFmOut, {tcGuiObject::kButton}},
-    {M::kFlowFmPlex, {tcGuiObject::kButton}},
-    {M::kFlowHdOut, {tcGuiObject::kButton}},
-    {M::kFlowSystem, {tcGuiObject::kButton}},
-    {M::kFlowTest, {tcGuiObject::kButton}},
-    {M::kSave, {tcGuiObject::kButton}},
-    {M::kTake, {tcGuiObject::kButton}},
-    {M::kQsaveA, {tcGuiObject::kButton}},
-    {M::kQsaveB, {tcGuiObject::kButton}},
-    {M::kQsaveAB, {tcGuiObject::kButton}},
-    {M::kPresets, {tcGuiObject::kButton}},
-    {M::kDevices, {tcGuiObject::kButton}},
-    {M::kAnalysis, {tcGuiObject::kButton}},
-    {M::kOnline, {tcGuiObject::kCheckBox}},
-};
 
 // A Compressor page that keeps the readings the Main group hands it.
 class GraphPage : public tcControlGroup {
@@ -96,7 +67,7 @@ class MainGroup : public ::testing::Test {
 };
 
 TEST_F(MainGroup, EveryNameFindsAnObjectOfItsKind) {
-  tcExpectGroupMatchesSkin(*main_, kMainKinds);
+  tcExpectGroupMatchesSkin(*main_, tcGroupKinds(tcAPBench::kMain));
   EXPECT_EQ(main_->graph(), object(M::kGraph));
   EXPECT_EQ(static_cast<tcGuiApGraph*>(object(M::kGraph))->mode(), M::kGraphMode);
   EXPECT_EQ(object(M::kStatOnline)->text(), "Offline ");
@@ -296,7 +267,7 @@ TEST(MainGroupSkin, WorksWithoutTheTestButtonAndTheHeadphoneKnob) {
       world.show<tcTK3Bench>(tcFrontPanelSkinWithout(dir, {"FLOW_TEST", "HDPN_KNOB"}));
   ASSERT_EQ(world.setup_result(), 0);
   tcControlGroupMain* main = bench->main_group();
-  tcExpectGroupMatchesSkin(*main, kMainKinds, {"FLOW_TEST", "HDPN_KNOB"});
+  tcExpectGroupMatchesSkin(*main, tcGroupKinds(tcAPBench::kMain), {"FLOW_TEST", "HDPN_KNOB"});
   world.options().set_guru(true);
   main->show(true);
   main->refreshAll();

@@ -13,8 +13,8 @@
 #include "skin/objects/tcDisplayEditDlg.h"
 #include "skin/objects/tcGuiButton.h"
 #include "skin/objects/tcGuiDisplay.h"
+#include "tests/panel/groups/tcGroupKinds.h"
 #include "tests/panel/groups/tcPageWorld.h"
-#include "tests/panel/tcGroupCheck.h"
 #include "tests/support/tcModalDriver.h"
 
 namespace {
@@ -48,13 +48,7 @@ class ParametricPageGuru : public ParametricPage {
 };
 
 TEST_F(ParametricPage, EveryNameFindsAnObjectOfTheKindItsRowsExpect) {
-  using O = tcGuiObject;
-  tcExpectGroupMatchesSkin(*group_, {{G::kFreeDraw, {}},
-                                     {G::kPeqPosition, {O::kRadioGroup}},
-                                     {G::kPeqPositionPre, {O::kRadioItem}},
-                                     {G::kPeqPositionPost, {O::kRadioItem}},
-                                     {G::kDeqView, {O::kCheckBox}},
-                                     {G::kDeqSynch, {O::kButton}}});
+  tcExpectGroupMatchesSkin(*group_, tcGroupKinds(tcAPBench::kParametric));
   // Band n's three knobs are the parameters of band n.
   for (int b = 0; b < G::kBands; ++b) {
     for (int q = 0; q < 3; ++q) {

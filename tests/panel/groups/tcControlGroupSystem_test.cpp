@@ -12,8 +12,8 @@
 #include "panel/groups/tcInputLamp.h"
 #include "params/GLOBALS.h"
 #include "skin/objects/tcGuiCombo.h"
+#include "tests/panel/groups/tcGroupKinds.h"
 #include "tests/panel/groups/tcPagesWorld.h"
-#include "tests/panel/tcGroupCheck.h"
 
 namespace {
 
@@ -40,17 +40,7 @@ class SystemPage : public tcPageTest<G> {
 };
 
 TEST_F(SystemPage, EveryNameOfTheTableIsInTheSkin) {
-  tcExpectGroupMatchesSkin(*group_, {{G::kFreeDraw, {}},
-                                     {G::kTcpMeters, {tcGuiObject::kCheckBox}},
-                                     {G::kSkin, {tcGuiObject::kButton}},
-                                     {G::kPasswords, {tcGuiObject::kButton}},
-                                     {G::kGuiAccess, {tcGuiObject::kButton}},
-                                     {G::kGuiLock, {tcGuiObject::kButton}},
-                                     {G::kEventSched, {tcGuiObject::kButton}},
-                                     {G::kTimeSet, {tcGuiObject::kButton}},
-                                     {G::kStatusTemp, {tcGuiObject::kLamp}},
-                                     {G::kStatusAnalog, {tcGuiObject::kLamp}},
-                                     {G::kStatusDigital, {tcGuiObject::kLamp}}});
+  tcExpectGroupMatchesSkin(*group_, tcGroupKinds(tcAPBench::kSystem));
 }
 
 TEST_F(SystemPage, ButtonsAskTheWindowForItsDialogs) {
