@@ -1,6 +1,7 @@
 #include "panel/groups/tcControlGroupInput.h"
 
 #include "link/protocol/tcMeterRecord.h"
+#include "panel/groups/tcInputLamp.h"
 #include "skin/objects/tcGuiObject.h"
 
 namespace {
@@ -53,11 +54,6 @@ constexpr const char* kDiffLabel = "D i f f   F r e q.";
 
 constexpr const char* kAnalogName = "Analog";
 constexpr const char* kDigitalName = "Digital";
-constexpr const char* kActiveSuffix = " (active)";
-constexpr int kUnknownLamp = 2;
-
-// Status byte to lamp look: 0 good and active, 1 good, 2 failed and active, 3 failed.
-const G::LampLook kLampLooks[] = {{1, true}, {1, false}, {0, true}, {0, false}};
 
 }  // namespace
 
@@ -97,16 +93,11 @@ const tcControlGroup::NameRow tcControlGroupInput::kNames[] = {
     {0, nullptr},
 };
 
-tcControlGroupInput::LampLook tcControlGroupInput::lampLook(uint8_t status) {
-  if (status < sizeof(kLampLooks) / sizeof(kLampLooks[0])) return kLampLooks[status];
-  return LampLook{kUnknownLamp, false};
-}
-
 tcControlGroupInput::tcControlGroupInput(tcAPBench* bench) : tcControlGroup(bench, kNames) {
   setTables(kSwitches, kValues, kKnobs);
-  setState(kAnalogLamp, kUnknownLamp);
+  setState(kAnalogLamp, tcInputLamp::kUnknown);
   setText(kAnalogLamp, kAnalogName);
-  setState(kDigitalLamp, kUnknownLamp);
+  setState(kDigitalLamp, tcInputLamp::kUnknown);
   setText(kDigitalLamp, kDigitalName);
   refreshAll();
 }
@@ -171,17 +162,9 @@ void tcControlGroupInput::onRadioSelected(int id, int item) {
   }
 }
 
-void tcControlGroupInput::showLamp(int lamp, const char* name, uint8_t status) {
-  const LampLook look = lampLook(status);
-  tcString text(name);
-  if (look.active) text += kActiveSuffix;
-  setText(lamp, text);
-  setState(lamp, look.state);
-}
-
 void tcControlGroupInput::onMeterRecord(const tcMeterRecord& record) {
-  if (++records_ < kLampEvery) return;
+  if (++records_ < tcInputLamp::kRecordsPerUpdate) return;
   records_ = 0;
-  showLamp(kAnalogLamp, kAnalogName, record.byte(kAnalogStatusByte));
-  showLamp(kDigitalLamp, kDigitalName, record.byte(kDigitalStatusByte));
+  tcInputLamp::show(*this, kAnalogLamp, kAnalogName, record.byte(kAnalogStatusByte));
+  tcInputLamp::show(*this, kDigitalLamp, kDigitalName, record.byte(kDigitalStatusByte));
 }

@@ -49,17 +49,6 @@ class tcControlGroupInput : public tcControlGroup {
   // Record bytes of the analog and digital input status.
   static constexpr size_t kAnalogStatusByte = 44;
   static constexpr size_t kDigitalStatusByte = 45;
-  // The lamps follow every this many meter records.
-  static constexpr int kLampEvery = 6;
-
-  // The look of an input status lamp for a status byte: the lamp state and
-  // whether the input is the active one (its text then says so).
-  struct LampLook {
-    int state;
-    bool active;
-  };
-  static LampLook lampLook(uint8_t status);
-
   static const NameRow kNames[];
 
   explicit tcControlGroupInput(tcAPBench* bench);
@@ -78,7 +67,6 @@ class tcControlGroupInput : public tcControlGroup {
   void selectSources();
   // The filter labels and which filter controls show, and the VOX controls.
   void applyVisibility();
-  void showLamp(int lamp, const char* name, uint8_t status);
 
   int records_ = 0;
 };

@@ -39,6 +39,7 @@ tcControlGroupMBLim::tcControlGroupMBLim(tcAPBench* bench, const NameRow* names,
   type_rows_.push_back(tcRadioRow{0, 0, 0});
 
   if (!graph_ || quantities_.empty()) return;
+  if (!owns_graph_) shared_ = std::make_unique<tcSharedGraph>(bench);
   view_ = std::make_unique<tcMBLimGraph>(graph_, bench->stores().banks, layout_.eq, switch_base);
   view_->bands()->set_band_ops(tcDraggerBandOps{
       [this](int band, float value) {
@@ -95,29 +96,17 @@ void tcControlGroupMBLim::afterShow() {
 }
 
 void tcControlGroupMBLim::borrowGraph() {
-  tcGuiApGraph* g = graph_;
-  if (!owns_graph_ && !borrowed_) {
-    saved_axes_[0] = g->x_axis();
-    saved_axes_[1] = g->y_axis();
-    for (int slot = 0; slot < 2; ++slot) saved_draggers_[slot] = g->dragger(slot);
-    borrowed_ = true;
+  if (shared_) {
+    shared_->borrow(view_.get());
+    return;
   }
   // Both slots: the graph's mode does not matter to the page.
-  g->set_dragger(0, view_.get());
-  g->set_dragger(1, view_.get());
+  graph_->set_dragger(0, view_.get());
+  graph_->set_dragger(1, view_.get());
 }
 
 void tcControlGroupMBLim::giveGraphBack() {
-  if (!borrowed_) return;
-  borrowed_ = false;
-  tcGuiApGraph* g = graph_;
-  // A page that took the graph since keeps it.
-  if (g->dragger(0) != view_.get()) return;
-  for (int axis = 0; axis < 2; ++axis) {
-    const tcGuiGraph::Axis& a = saved_axes_[axis];
-    g->set_axis(axis == 0, a.kind, a.minimum, a.maximum);
-  }
-  for (int slot = 0; slot < 2; ++slot) g->set_dragger(slot, saved_draggers_[slot]);
+  if (shared_) shared_->give_back();
 }
 
 void tcControlGroupMBLim::selectQuantity(int number) {

@@ -6,7 +6,6 @@
 // the automatic equaliser that only the meter records tell. The page draws on
 // a graph of its own when the skin has one, else on the panel's shared graph,
 // which it takes over while it is shown.
-#include <QPointer>
 #include <memory>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "panel/framework/tcRadioTable.h"
 #include "panel/groups/tcMBLimGraph.h"
 #include "panel/groups/tcPageSetup.h"
+#include "panel/groups/tcSharedGraph.h"
 
 class tcControlGroupMBLim : public tcControlGroup {
   Q_OBJECT
@@ -93,8 +93,8 @@ class tcControlGroupMBLim : public tcControlGroup {
   // Values of the band graph's editors from the live set.
   void refreshGraph();
   bool inBands(uint16_t id) const;
-  // The shared graph while the page is shown: its axes and draggers are kept
-  // and given back when the page is hidden.
+  // The band graph's editors on the graph: the page's own, or the shared one
+  // while the page is shown.
   void borrowGraph();
   void giveGraphBack();
 
@@ -105,7 +105,5 @@ class tcControlGroupMBLim : public tcControlGroup {
   std::vector<tcRadioRow> type_rows_;
   size_t current_ = 0;
   std::unique_ptr<tcMBLimGraph> view_;
-  bool borrowed_ = false;
-  tcGuiGraph::Axis saved_axes_[2];
-  QPointer<tcGuiGraphDragger> saved_draggers_[2];
+  std::unique_ptr<tcSharedGraph> shared_;  // none with a graph of the page's own
 };

@@ -16,25 +16,38 @@ void tcSharedGraph::apply(tcGuiApGraph* graph, const Scale& scale) {
   graph->set_titles(scale.title, scale.y_title);
 }
 
-void tcSharedGraph::borrow(tcGuiGraphDragger* dragger, const Scale& scale) {
-  if (!graph_) return;
-  if (!borrowed_) {
-    const tcGuiGraph::Axis& x = graph_->x_axis();
-    const tcGuiGraph::Axis& y = graph_->y_axis();
-    saved_ = Scale{{x.kind, x.minimum, x.maximum},
-                   {y.kind, y.minimum, y.maximum},
-                   graph_->marks(false),
-                   graph_->title(),
-                   graph_->y_title()};
-    for (int slot = 0; slot < 2; ++slot) saved_draggers_[slot] = graph_->dragger(slot);
-    borrowed_ = true;
-  }
-  // The scale first: the dragger places its handles on the new axes.
-  apply(graph_, scale);
+void tcSharedGraph::save() {
+  if (borrowed_) return;
+  const tcGuiGraph::Axis& x = graph_->x_axis();
+  const tcGuiGraph::Axis& y = graph_->y_axis();
+  saved_ = Scale{{x.kind, x.minimum, x.maximum},
+                 {y.kind, y.minimum, y.maximum},
+                 graph_->marks(false),
+                 graph_->title(),
+                 graph_->y_title()};
+  for (int slot = 0; slot < 2; ++slot) saved_draggers_[slot] = graph_->dragger(slot);
+  borrowed_ = true;
+}
+
+void tcSharedGraph::lend(tcGuiGraphDragger* dragger) {
   lent_ = dragger;
   // Both slots, so the graph's mode does not matter to the page.
   graph_->set_dragger(0, dragger);
   graph_->set_dragger(1, dragger);
+}
+
+void tcSharedGraph::borrow(tcGuiGraphDragger* dragger, const Scale& scale) {
+  if (!graph_) return;
+  save();
+  // The scale first: the dragger places its handles on the new axes.
+  apply(graph_, scale);
+  lend(dragger);
+}
+
+void tcSharedGraph::borrow(tcGuiGraphDragger* dragger) {
+  if (!graph_) return;
+  save();
+  lend(dragger);
 }
 
 void tcSharedGraph::give_back() {

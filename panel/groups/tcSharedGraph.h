@@ -40,6 +40,8 @@ class tcSharedGraph {
   // Puts the dragger and the scale on the graph; while borrowed a new call
   // only changes them.
   void borrow(tcGuiGraphDragger* dragger, const Scale& scale);
+  // The same for a dragger that sets the graph's scale itself.
+  void borrow(tcGuiGraphDragger* dragger);
   // Gives back what the graph had before the borrow.
   void give_back();
   // The title alone, while borrowed (readings shown in it change often).
@@ -47,6 +49,9 @@ class tcSharedGraph {
 
  private:
   static void apply(tcGuiApGraph* graph, const Scale& scale);
+  // Keeps what the graph has, the first time only.
+  void save();
+  void lend(tcGuiGraphDragger* dragger);
 
   tcGuiApGraph* const graph_;
   bool borrowed_ = false;
