@@ -182,8 +182,10 @@ void tcApWidget::connect_link_reports() {
           queued);
   connect(link, &tcLinkSignals::sig_crc_check, this, &tcApWidget::sig_crc_check, queued);
   connect(link, &tcLinkSignals::sig_new_events, this, &tcApWidget::sig_new_events, queued);
+  // Straight to the slot, one hop like a console edit's mark, so a version the
+  // processor reported before an edit is never applied after that edit's mark.
   connect(link, &tcLinkSignals::sig_sgmap_version_update, this,
-          &tcApWidget::sig_sgmap_version_update, queued);
+          &tcApWidget::slot_sgmap_version_update, queued);
   connect(link, &tcLinkSignals::sig_connect_rejected, this, &tcApWidget::sig_connect_rejected,
           queued);
 

@@ -9,6 +9,7 @@
 
 #include "skin/xml/tcXmlData.h"
 
+#include <QFont>
 #include <QPoint>
 #include <QPointer>
 #include <QWidget>
@@ -32,6 +33,9 @@ class tcBench : public tcXmlData {
   const std::vector<std::unique_ptr<tcGuiObject>>& objects() const { return objects_; }
   int next_object_id() { return next_id_++; }
   const tcGuiFont* default_font() const { return default_font_; }
+  // The application's font, made once: a new object starts from a copy, which
+  // costs a reference count where a new font would resolve the application's.
+  const QFont& base_qfont() const { return base_qfont_; }
 
   // Both factors 1.0 switch scaling off. Factors that are not positive and
   // finite are taken as 1.0, so no mapping divides by zero.
@@ -87,6 +91,7 @@ class tcBench : public tcXmlData {
   std::unordered_map<std::string, tcGuiObject*> by_name_;
   int next_id_ = 10001;
   const tcGuiFont* default_font_ = nullptr;
+  const QFont base_qfont_;
   bool scaled_ = false;
   float scale_x_ = 1.0f;
   float scale_y_ = 1.0f;

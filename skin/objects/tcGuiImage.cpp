@@ -36,8 +36,9 @@ void tcGuiImage::finish() {
     }
     picture_ = argb;
   }
+  // Cut on first use: pictures of pages never shown are never converted.
   cut_done_ = false;
-  cut();
+  cut_.clear();
   size_from(this);
   tcGuiObject::finish();
 }

@@ -55,7 +55,11 @@ const tcXmlData::AttrRow tcGuiObject::kBitmapAttrs[] = {
 };
 
 tcGuiObject::tcGuiObject(tcBench* bench, int kind, int id, const tcString& name)
-    : kind_(kind), bench_(bench), name_(name), id_(id) {}
+    : kind_(kind),
+      bench_(bench),
+      name_(name),
+      id_(id),
+      font_(bench ? bench->base_qfont() : QFont()) {}
 
 tcGuiObject::~tcGuiObject() = default;
 
@@ -87,6 +91,8 @@ void tcGuiObject::hide() {
 void tcGuiObject::set_text(const tcString& text) {
   if (text == text_) return;
   text_ = text;
+  // While the skin loads, finish() lays the text out once.
+  if (!finished_) return;
   layout_text();
   repaint();
 }
@@ -296,8 +302,8 @@ void tcGuiObject::layout_text() {
     if (align_ & Qt::AlignRight) left -= width;
     TextLine line{QStaticText(part), QPointF(left, top)};
     line.text.setTextFormat(Qt::PlainText);
+    // Prepared on its first paint, so texts of pages never shown cost nothing.
     line.text.setPerformanceHint(QStaticText::AggressiveCaching);
-    line.text.prepare(QTransform(), font_);
     bounds |= QRectF(left, top, width, metrics.height());
     lines_.push_back(std::move(line));
     top += pitch;

@@ -98,6 +98,10 @@ int tcSimServer::run() {
     flush_output();
     save_if_due(false);
   }
+  // What the console sent before the stop is taken in first, so no change it
+  // made is lost.
+  while (client_fd_ >= 0 && receive()) {
+  }
   drop_console("simulator stopping");
   save_if_due(true);
   return state_.dirty().any() ? -1 : 0;
