@@ -196,7 +196,8 @@ void tcAPBench::render_background(QImage* target, const QRect& clip) const {
   const QImage* picture = background_->section(0);
   if (!picture) return;
   if (!scaled()) {
-    *target = picture->copy(clip);
+    // The whole panel's clip shares the picture instead of copying it.
+    *target = clip == picture->rect() ? *picture : picture->copy(clip);
     return;
   }
   *target = QImage(clip.size(), QImage::Format_ARGB32_Premultiplied);

@@ -49,6 +49,11 @@ void tcGuiImage::cut() const {
   cut_.clear();
   if (picture_.isNull()) return;
   const QImage premultiplied = picture_.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  // A single section is the whole picture: shared, not copied.
+  if (sections_ == 1) {
+    cut_.push_back(premultiplied);
+    return;
+  }
   for (int i = 0; i < sections_; ++i) {
     const QRect r = section_rect(i);
     if (r.isEmpty()) break;
