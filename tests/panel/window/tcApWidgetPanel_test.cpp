@@ -1,6 +1,7 @@
 // The window as a front panel: skins and their fallbacks, the scale, the menu,
-// the lock on the right click, and real mouse gestures on the panel against the
-// simulator run in-process.
+// the GUI lock on the right click and on the controls, the connection display's
+// colours, and real mouse gestures on the panel against the simulator run
+// in-process.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -13,8 +14,11 @@
 #include <QTest>
 #include <QThread>
 #include <functional>
+#include <map>
 #include <thread>
 
+#include "app/core/tcCrc32.h"
+#include "app/core/tcDeviceConfig.h"
 #include "link/devices/tcConnection.h"
 #include "link/devices/tcDeviceList.h"
 #include "link/transport/tcApStores.h"
@@ -22,11 +26,13 @@
 #include "panel/groups/tcControlGroupMain.h"
 #include "panel/groups/tcTK3Bench.h"
 #include "panel/window/TK3Widget.h"
+#include "services/access/tcGuiLock.h"
 #include "skin/objects/tcGuiDisplay.h"
 #include "skin/objects/tcGuiKnob.h"
 #include "tests/panel/tcFrontPanelWorld.h"
 #include "tests/panel/window/tcWindowOnline.h"
 #include "tests/support/tcModalDriver.h"
+#include "tests/support/tcModalScript.h"
 #include "tools/simulator/tcSimServer.h"
 #include "tools/simulator/tcSimState.h"
 #include "tools/simulator/tcSimStateFile.h"
@@ -132,22 +138,48 @@ TEST(WindowMenu, EntriesFollowTheOptionsAndTheLoaderProgram) {
   window.close();
 }
 
-TEST(WindowMenu, ARightClickOnALockedPanelAsksForTheCodeFirst) {
+TEST(WindowLock, TheDevicesLockIsKeptAcrossARestartAndARightClickAsksForTheCode) {
   QTemporaryDir work, docs;
+  QString maps;
+  {
+    TK3Widget window;
+    ASSERT_EQ(window.init({{"qx770xpro"}, work.path(), docs.path()}), 0);
+    maps = window.context()->dirs().maps_dir();
+    tcDeviceList* devices = window.devices();
+    ASSERT_NE(devices->add("Studio", "192.0.2.7"), nullptr);
+    devices->set_current(devices->index_of("Studio"));
+    window.context()->options().set_device_name("Studio");
+    ASSERT_EQ(devices->current()->set_access(tcCrc32::of_text("42"), 0, false), 0);
+    window.gui_lock()->load_from_device();
+    tcModalScript lock;
+    lock.box(QMessageBox::Yes).type("42").box(QMessageBox::Ok).run();
+    window.slot_gui_lock();
+    ASSERT_TRUE(window.gui_lock()->locked());
+    window.close();
+  }
+
   TK3Widget window;
   ASSERT_EQ(window.init({{"qx770xpro"}, work.path(), docs.path()}), 0);
   ASSERT_EQ(window.load_initial_skin(), 0);
-  std::vector<uint32_t> asked;
-  window.panel()->set_access_checker([&](uint32_t mask) {
-    asked.push_back(mask);
-    return tcAPBench::Access::kStillLocked;
-  });
-  window.panel()->set_locked(true);
   window.show();
+  EXPECT_TRUE(window.gui_lock()->locked());
+
+  int asked = 0;
+  tcModalScript cancel;
+  cancel.then([&](QDialog* d) { ++asked, d->reject(); }).run();
   QTest::mousePress(&window, Qt::RightButton, Qt::NoModifier, QPoint(320, 300));
-  ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0], tcAPBench::kAllBits);
+  EXPECT_EQ(asked, 1);
   EXPECT_FALSE(window.menu()->isVisible());
+
+  tcModalScript unlock;
+  unlock.type("42").box(QMessageBox::Ok).run();
+  QTest::mousePress(&window, Qt::RightButton, Qt::NoModifier, QPoint(320, 300));
+  EXPECT_EQ(unlock.log, (std::vector<QString>{"Restricted Access Code Required",
+                                              "GUI Lock|This GUI interface is now unlocked."}));
+  EXPECT_TRUE(window.menu()->isVisible());
+  window.menu()->hide();
+  EXPECT_FALSE(window.gui_lock()->locked());
+  EXPECT_FALSE(tcDeviceConfig(maps, "Studio").ulck());
   window.close();
 }
 
@@ -167,8 +199,45 @@ class PanelOnline : public tcWindowOnline<TK3Widget> {
   GainPage* page_ = nullptr;
 };
 
+TEST_F(PanelOnline, ALockedPanelRefusesAKnobDragUntilTheCodeIsGiven) {
+  ASSERT_EQ(window_.devices()->current()->set_access(tcCrc32::of_text("42"),
+                                                     tcGuiRestriction::kSettings, false),
+            0);
+  window_.gui_lock()->load_from_device();
+  tcModalScript lock;
+  lock.box(QMessageBox::Yes).type("42").box(QMessageBox::Ok).run();
+  window_.slot_gui_lock();
+  ASSERT_TRUE(window_.gui_lock()->locked());
+
+  SETTINGS& bank = *stores().banks().set(0);
+  const uint32_t before = bank.raw(kGain);
+  int asked = 0;
+  tcModalScript cancel;
+  cancel.then([&](QDialog* d) { ++asked, d->reject(); }).run();
+  drag_up(&window_, knob()->area().center(), 6);
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(bank.raw(kGain), before);
+
+  // The code unlocks; the gesture that asked for it does not act, the next one does.
+  tcModalScript unlock;
+  unlock.type("42").box(QMessageBox::Ok).run();
+  drag_up(&window_, knob()->area().center(), 6);
+  EXPECT_FALSE(window_.gui_lock()->locked());
+  EXPECT_EQ(bank.raw(kGain), before);
+  drag_up(&window_, knob()->area().center(), 6);
+  EXPECT_EQ(bank.raw(kGain), before + 6);
+  ASSERT_TRUE(wait([&] { return !stores().bank_send().record(0)->any(); }));
+  QThread::msleep(300);  // the frames are on their way to the simulator
+  stop_simulator();
+  EXPECT_EQ(state_.bank(0).set->raw(kGain), before + 6);
+}
+
 TEST_F(PanelOnline, AKnobDragIsSentAndMarksTheBankTweaked) {
-  EXPECT_EQ(window_.main_group()->findObject(tcControlGroupMain::kStatOnline)->text(), "Online");
+  const auto* status = static_cast<const tcGuiDisplay*>(
+      window_.main_group()->findObject(tcControlGroupMain::kStatOnline));
+  EXPECT_EQ(status->text(), "Online");
+  // A skin without status colours keeps the display's own.
+  EXPECT_EQ(status->text_colour(), status->colour(tcGuiDisplay::kFg));
   SETTINGS& bank = *stores().banks().set(0);
   const uint32_t before = bank.raw(kGain);
   drag_up(&window_, knob()->area().center(), 6);
@@ -240,6 +309,46 @@ TEST_F(PanelOnline, SavingAPresetNeedsAnEmptyOrUnlockedEntry) {
   window_.slot_pset_save();
   EXPECT_EQ(title, "Preset Save");
   EXPECT_EQ(text, "You must be online to perform this action.");
+}
+
+// On the default skin, with its status colours.
+class DefaultSkinOnline : public tcWindowOnline<TK3Widget> {
+ protected:
+  void before_online() override { ASSERT_EQ(window_.load_skin(QString(), false, true), 0); }
+  uint32_t status_colour() const {
+    return window_.main_group()->findObject(tcControlGroupMain::kStatOnline)->text_colour();
+  }
+  uint32_t skin_colour(const char* name) const { return *window_.panel()->find_colour(name); }
+};
+
+TEST_F(DefaultSkinOnline, EachConnectionStateShowsInItsSkinColour) {
+  ASSERT_NE(window_.panel()->find_colour("STATUS_ONLINE"), nullptr);
+  EXPECT_EQ(status_colour(), skin_colour("STATUS_ONLINE"));
+  window_.slot_connect();  // the login is asked for again
+  EXPECT_EQ(status_colour(), skin_colour("STATUS_PENDING"));
+  window_.slot_connecting();
+  EXPECT_EQ(status_colour(), skin_colour("STATUS_TRYING"));
+  window_.connection()->set_online(false);
+  ASSERT_TRUE(wait([&] { return window_.connection()->state() == tcConnection::kOffline; }));
+  EXPECT_EQ(status_colour(), skin_colour("STATUS_OFFLINE"));
+}
+
+class DefaultSkinWithPassword : public DefaultSkinOnline {
+ protected:
+  uint32_t password_code() const override { return 0x1234ABCD; }
+};
+
+TEST_F(DefaultSkinWithPassword, ARejectedLoginShowsInTheRejectedColour) {
+  std::map<QString, uint32_t> shown;
+  QObject::connect(window_.connection(), &tcConnection::sig_status_changed, &window_,
+                   [&] { shown[window_.connection()->status_text()] = status_colour(); });
+  window_.connection()->set_login_prompt([] { return tcConnection::LoginEntry(); });  // cancelled
+  window_.connection()->set_online(true);
+  ASSERT_TRUE(wait([&] { return shown.count("Rejected") && shown.count("Offline"); }));
+  EXPECT_EQ(shown["Pending"], skin_colour("STATUS_PENDING"));
+  EXPECT_EQ(shown["Rejected"], skin_colour("STATUS_REJECTED"));
+  // The link that the cancel switched off reports its end: on-line mode is off.
+  EXPECT_EQ(shown["Offline"], skin_colour("STATUS_OFFLINE"));
 }
 
 }  // namespace
