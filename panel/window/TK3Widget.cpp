@@ -99,6 +99,7 @@ void TK3Widget::meter_record(const tcMeterRecord& record) {
 }
 
 void TK3Widget::closeEvent(QCloseEvent* event) {
+  if (defer_close(event)) return;
   hook_close_analysis_window();
   tcApWidget::closeEvent(event);
 }

@@ -1,5 +1,6 @@
 #include "panel/window/tcApWidget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDialog>
@@ -11,6 +12,7 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QTimer>
+#include <iterator>
 
 #include "app/core/tcLog.h"
 #include "app/core/tcPanelScale.h"
@@ -76,12 +78,22 @@ const GroupRoute kRoutes[] = {
     {tcAPBench::kSystem, &tcControlGroup::sig_time_set, &tcApWidget::slot_time_set},
 };
 
+// Skin colours of the connection display by connection state; the alert colour
+// (a rejected login, or the link lost while on-line) shows as rejected.
+const char* const kStatusColours[] = {"STATUS_OFFLINE", "STATUS_TRYING", "STATUS_PENDING",
+                                      "STATUS_ONLINE", "STATUS_OFFLINE"};
+constexpr const char* kStatusAlertColour = "STATUS_REJECTED";
+
+const char* status_colour_name(int state, int colour) {
+  if (colour == tcConnection::kColourAlert) return kStatusAlertColour;
+  const bool known = state >= 0 && state < static_cast<int>(std::size(kStatusColours));
+  return kStatusColours[known ? state : 0];
+}
+
 }  // namespace
 
 const char* const tcApWidget::kLoaderProgram = "lbn_loader";
 const char* const tcApWidget::kPackerProgram = "Tessellor";
-const char* const tcApWidget::kStatusColours[] = {
-    "STATUS_OFFLINE", "STATUS_TRYING", "STATUS_PENDING", "STATUS_ONLINE", "STATUS_OFFLINE"};
 
 tcApWidget::tcApWidget(QWidget* parent) : tcGQGuiWidget(parent) {
   tcAppContext::load_resources();
@@ -524,13 +536,8 @@ void tcApWidget::show_status() {
   main->showConnection(tcString(connection_->status_text().toLatin1().constData()),
                        connection_->status_colour());
   // A skin with status colours shows each state in its own colour.
-  const int state = connection_->state();
-  const char* colour =
-      connection_->status_colour() == tcConnection::kColourAlert
-          ? kStatusAlertColour
-          : kStatusColours[state >= 0 && state <= tcConnection::kOffline ? state
-                                                                         : tcConnection::kOffline];
-  const uint32_t* argb = panel()->find_colour(colour);
+  const uint32_t* argb =
+      panel()->find_colour(status_colour_name(connection_->state(), connection_->status_colour()));
   tcGuiObject* display =
       main->findObjectOfKind(tcControlGroupMain::kStatOnline, tcGuiObject::kDisplay);
   if (argb && display) display->set_text_colour(*argb);
@@ -756,7 +763,19 @@ void tcApWidget::release_shared_stores() {
   context_.reset();
 }
 
+bool tcApWidget::defer_close(QCloseEvent* event) {
+  // A dialog runs its own loop, perhaps under a gesture on the panel or a flow
+  // of the lock: what its callers work on must outlive it. The dialogs end
+  // first; the window closes once their loops have returned.
+  if (!QApplication::activeModalWidget()) return false;
+  for (QDialog* dialog : findChildren<QDialog*>()) dialog->reject();
+  event->ignore();
+  QTimer::singleShot(0, this, &QWidget::close);
+  return true;
+}
+
 void tcApWidget::closeEvent(QCloseEvent* event) {
+  if (defer_close(event)) return;
   release_shared_stores();
   event->accept();
 }

@@ -49,10 +49,6 @@ class tcApWidget : public tcGQGuiWidget {
   // The external front-panel updater, started from the application directory.
   static const char* const kLoaderProgram;
   static const char* const kPackerProgram;
-  // The connection display's skin colours, by connection state; the alert
-  // colour (a rejected login, the link lost while on-line) shows as rejected.
-  static const char* const kStatusColours[];
-  static constexpr const char* kStatusAlertColour = "STATUS_REJECTED";
   static constexpr const char* kTimeNotSent =
       "The time could not be sent: the QX770HD is not connected.";
 
@@ -162,6 +158,9 @@ class tcApWidget : public tcGQGuiWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // While a modal dialog runs, ends the dialogs and closes the window later;
+  // true when the close was put off.
+  bool defer_close(QCloseEvent* event);
   // A right press on no object: the menu, after the unlock path while locked.
   void context_menu(const QPoint& global_pos) override;
   // The first sub-menu: "File" here, the model's page menu in a model's window.

@@ -13,8 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <algorithm>
 #include <functional>
-#include <map>
 #include <thread>
 
 #include "app/core/tcCrc32.h"
@@ -232,6 +232,19 @@ TEST_F(PanelOnline, ALockedPanelRefusesAKnobDragUntilTheCodeIsGiven) {
   EXPECT_EQ(state_.bank(0).set->raw(kGain), before + 6);
 }
 
+TEST_F(PanelOnline, AClosingWhileTheUnlockDialogRunsWaitsForTheGestureToEnd) {
+  ASSERT_EQ(window_.devices()->current()->set_access(tcCrc32::of_text("42"),
+                                                     tcGuiRestriction::kSettings, true),
+            0);
+  window_.gui_lock()->load_from_device();
+  // As Ctrl+C would: the close comes while the press on the knob waits for the code.
+  tcModalScript close;
+  close.then([&](QDialog*) { window_.close(); }).run();
+  drag_up(&window_, knob()->area().center(), 6);
+  EXPECT_NE(window_.context(), nullptr);
+  EXPECT_TRUE(wait([&] { return window_.context() == nullptr; }));
+}
+
 TEST_F(PanelOnline, AKnobDragIsSentAndMarksTheBankTweaked) {
   const auto* status = static_cast<const tcGuiDisplay*>(
       window_.main_group()->findObject(tcControlGroupMain::kStatOnline));
@@ -339,16 +352,30 @@ class DefaultSkinWithPassword : public DefaultSkinOnline {
 };
 
 TEST_F(DefaultSkinWithPassword, ARejectedLoginShowsInTheRejectedColour) {
-  std::map<QString, uint32_t> shown;
-  QObject::connect(window_.connection(), &tcConnection::sig_status_changed, &window_,
-                   [&] { shown[window_.connection()->status_text()] = status_colour(); });
-  window_.connection()->set_login_prompt([] { return tcConnection::LoginEntry(); });  // cancelled
+  std::vector<std::pair<QString, uint32_t>> shown;
+  QObject::connect(window_.connection(), &tcConnection::sig_status_changed, &window_, [&] {
+    shown.emplace_back(window_.connection()->status_text(), status_colour());
+  });
+  bool rejected = false;
+  window_.connection()->set_login_prompt([&] {
+    rejected = true;
+    return tcConnection::LoginEntry();  // cancelled
+  });
   window_.connection()->set_online(true);
-  ASSERT_TRUE(wait([&] { return shown.count("Rejected") && shown.count("Offline"); }));
-  EXPECT_EQ(shown["Pending"], skin_colour("STATUS_PENDING"));
-  EXPECT_EQ(shown["Rejected"], skin_colour("STATUS_REJECTED"));
-  // The link that the cancel switched off reports its end: on-line mode is off.
-  EXPECT_EQ(shown["Offline"], skin_colour("STATUS_OFFLINE"));
+  // The link that the cancel switched off reports its end last.
+  ASSERT_TRUE(wait([&] {
+    return rejected && !window_.connection()->online() && !shown.empty() &&
+           shown.back().first == "Offline";
+  }));
+  const auto pending =
+      std::find_if(shown.begin(), shown.end(), [](const auto& s) { return s.first == "Pending"; });
+  const auto rejection =
+      std::find_if(shown.begin(), shown.end(), [](const auto& s) { return s.first == "Rejected"; });
+  ASSERT_NE(pending, shown.end());
+  ASSERT_NE(rejection, shown.end());
+  EXPECT_EQ(pending->second, skin_colour("STATUS_PENDING"));
+  EXPECT_EQ(rejection->second, skin_colour("STATUS_REJECTED"));
+  EXPECT_EQ(shown.back().second, skin_colour("STATUS_OFFLINE"));  // on-line mode is off
 }
 
 }  // namespace
