@@ -8,7 +8,6 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProgressBar>
 #include <QRadioButton>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -31,8 +30,8 @@
 #include "services/events/tcEventScheduler.h"
 #include "services/events/tcEventWeekDlg.h"
 #include "services/events/tcPresetChooser.h"
-#include "services/firmware/tcFileDownloader.h"
 #include "tests/panel/window/tcWindowOnline.h"
+#include "tests/services/firmware/tcFirmwareTransfer.h"
 #include "tests/support/tcModalDriver.h"
 
 namespace {
@@ -46,28 +45,17 @@ tcPresetHeader header_of(const tcPresetDirectory& directory, int slot) {
 }
 
 TEST_F(WindowDialogs, UpdateSendsAFiftyBlockImageWithTheProgressShown) {
-  QByteArray image =
-      "MORVALLION QX770X UPGRADE\r\nBUILD:Mar 3 2011\r\nDSPVER:3.2\r\nMCSVER:1.4\r\n"
-      "APVER:2.8.1\r\nENDHEADER\r\n";
-  image.append(QByteArray(50 * 1024 - image.size(), '\x5a'));
   const QString path = QDir(work_.path()).filePath("image.kfw");
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write(image);
+  file.write(test_image(50));
   file.close();
 
   std::vector<int> progress;
   QString title, text;
-  // The file chooser, the confirmation, the transfer and its success box.
+  // The file chooser, then the confirmation, the transfer and its success box.
   on_next_modal<QFileDialog>([&](QFileDialog* chooser) {
-    on_next_modal<QMessageBox>([&](QMessageBox* verify) {
-      on_next_modal<tcFileDownloader>([&](tcFileDownloader* d) {
-        QObject::connect(d->progress_bar(), &QProgressBar::valueChanged,
-                         [&](int value) { progress.push_back(value); });
-        answer_next_box(QMessageBox::Ok, &title, &text);
-      });
-      verify->button(QMessageBox::Yes)->click();
-    });
+    answer_transfer(&progress, &title, &text);
     chooser->selectFile(path);
     static_cast<QDialog*>(chooser)->accept();
   });

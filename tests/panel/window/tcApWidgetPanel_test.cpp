@@ -195,15 +195,20 @@ class PanelOnline : public tcWindowOnline<TK3Widget> {
   }
   tcGuiObject* knob() { return page_->findObject(1); }
   tcGuiObject* display() { return page_->findObject(2); }
+  void drag_knob() { drag_up(&window_, knob()->area().center(), 6); }
+  // The device's GUI code "42" guards the settings; the lock takes it.
+  void give_access(bool locked) {
+    ASSERT_EQ(window_.devices()->current()->set_access(tcCrc32::of_text("42"),
+                                                       tcGuiRestriction::kSettings, locked),
+              0);
+    window_.gui_lock()->load_from_device();
+  }
 
   GainPage* page_ = nullptr;
 };
 
 TEST_F(PanelOnline, ALockedPanelRefusesAKnobDragUntilTheCodeIsGiven) {
-  ASSERT_EQ(window_.devices()->current()->set_access(tcCrc32::of_text("42"),
-                                                     tcGuiRestriction::kSettings, false),
-            0);
-  window_.gui_lock()->load_from_device();
+  give_access(false);
   tcModalScript lock;
   lock.box(QMessageBox::Yes).type("42").box(QMessageBox::Ok).run();
   window_.slot_gui_lock();
@@ -214,17 +219,17 @@ TEST_F(PanelOnline, ALockedPanelRefusesAKnobDragUntilTheCodeIsGiven) {
   int asked = 0;
   tcModalScript cancel;
   cancel.then([&](QDialog* d) { ++asked, d->reject(); }).run();
-  drag_up(&window_, knob()->area().center(), 6);
+  drag_knob();
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(bank.raw(kGain), before);
 
   // The code unlocks; the gesture that asked for it does not act, the next one does.
   tcModalScript unlock;
   unlock.type("42").box(QMessageBox::Ok).run();
-  drag_up(&window_, knob()->area().center(), 6);
+  drag_knob();
   EXPECT_FALSE(window_.gui_lock()->locked());
   EXPECT_EQ(bank.raw(kGain), before);
-  drag_up(&window_, knob()->area().center(), 6);
+  drag_knob();
   EXPECT_EQ(bank.raw(kGain), before + 6);
   ASSERT_TRUE(wait([&] { return !stores().bank_send().record(0)->any(); }));
   QThread::msleep(300);  // the frames are on their way to the simulator
@@ -233,14 +238,11 @@ TEST_F(PanelOnline, ALockedPanelRefusesAKnobDragUntilTheCodeIsGiven) {
 }
 
 TEST_F(PanelOnline, AClosingWhileTheUnlockDialogRunsWaitsForTheGestureToEnd) {
-  ASSERT_EQ(window_.devices()->current()->set_access(tcCrc32::of_text("42"),
-                                                     tcGuiRestriction::kSettings, true),
-            0);
-  window_.gui_lock()->load_from_device();
+  give_access(true);
   // As Ctrl+C would: the close comes while the press on the knob waits for the code.
   tcModalScript close;
   close.then([&](QDialog*) { window_.close(); }).run();
-  drag_up(&window_, knob()->area().center(), 6);
+  drag_knob();
   EXPECT_NE(window_.context(), nullptr);
   EXPECT_TRUE(wait([&] { return window_.context() == nullptr; }));
 }
