@@ -87,6 +87,20 @@ class Watched {
   int searched_ = 0;
 };
 
+// The front-panel test skin as the console's chosen skin folder.
+void choose_test_skin(const QString& home, const QString& work) {
+  const QDir source(qEnvironmentVariable("QX_SOURCE_DIR") + "/tests/panel/data/frontpanel");
+  const QDir target(QDir(work).filePath("fp_skins/front"));
+  QDir().mkpath(target.path());
+  for (const QString& f : source.entryList(QDir::Files)) {
+    QFile::copy(source.filePath(f), target.filePath(f));
+  }
+  tcOptions options(QDir(home).filePath("Documents/Morvallion/QX770HD/qx770xpro.ini"));
+  options.set_skin_name("front");
+  options.set_skin_file(0);
+  options.flush();
+}
+
 class ConsoleWithSimulator : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -189,6 +203,19 @@ class ConsoleWithSimulator : public ::testing::Test {
     return true;
   }
 
+  // The simulator, then the console on the front-panel test skin, on-line with
+  // meters; `knob` is where the headphone knob is on the screen.
+  void start_on_test_skin(Watched& simulator, Watched& console, QPoint* knob) {
+    choose_test_skin(home_.path(), work_.path());
+    ASSERT_TRUE(simulator.start(tcBuiltProgram("qx770sim"), simulator_args()));
+    ASSERT_TRUE(simulator.expect("listening on 127\\.0\\.0\\.1:55900").hasMatch());
+    ASSERT_TRUE(console.start(tcBuiltProgram("qx770xpro"), {}, work_.path()));
+    ASSERT_TRUE(simulator.expect("meters over UDP to port").hasMatch())
+        << simulator.output().toStdString() << console.output().toStdString();
+    *knob = knob_on_screen();
+    ASSERT_FALSE(knob->isNull());
+  }
+
   QTemporaryDir home_, state_, work_;
   QProcessEnvironment env_, console_env_;
   std::unique_ptr<Watched> display_;
@@ -223,20 +250,6 @@ TEST_F(ConsoleWithSimulator, LogsInAsksForMetersKeepsAliveAndReconnects) {
 
   EXPECT_EQ(console.stop(), 0) << console.output().toStdString();
   EXPECT_EQ(simulator.stop(), 0);
-}
-
-// The front-panel test skin as the console's chosen skin folder.
-void choose_test_skin(const QString& home, const QString& work) {
-  const QDir source(qEnvironmentVariable("QX_SOURCE_DIR") + "/tests/panel/data/frontpanel");
-  const QDir target(QDir(work).filePath("fp_skins/front"));
-  QDir().mkpath(target.path());
-  for (const QString& f : source.entryList(QDir::Files)) {
-    QFile::copy(source.filePath(f), target.filePath(f));
-  }
-  tcOptions options(QDir(home).filePath("Documents/Morvallion/QX770HD/qx770xpro.ini"));
-  options.set_skin_name("front");
-  options.set_skin_file(0);
-  options.flush();
 }
 
 // Logs in to the simulator as a second console would and sets one global:
@@ -280,17 +293,10 @@ QImage knob_square(const QString& png, const QPoint& centre) {
 
 TEST_F(ConsoleWithSimulator, AKnobDragIsSentAndAProcessorChangeMovesTheKnobWithoutEcho) {
   if (!x_tools()) GTEST_SKIP() << "needs Xvfb, xdotool and ImageMagick's import";
-  choose_test_skin(home_.path(), work_.path());
-  Watched simulator(env_);
-  ASSERT_TRUE(simulator.start(tcBuiltProgram("qx770sim"), simulator_args()));
-  ASSERT_TRUE(simulator.expect("listening on 127\\.0\\.0\\.1:55900").hasMatch());
-  Watched console(console_env_);
-  ASSERT_TRUE(console.start(tcBuiltProgram("qx770xpro"), {}, work_.path()));
-  ASSERT_TRUE(simulator.expect("meters over UDP to port").hasMatch())
-      << simulator.output().toStdString() << console.output().toStdString();
-
-  const QPoint knob = knob_on_screen();
-  ASSERT_FALSE(knob.isNull());
+  Watched simulator(env_), console(console_env_);
+  QPoint knob;
+  start_on_test_skin(simulator, console, &knob);
+  if (HasFatalFailure()) return;
   drag_up(knob);
   const auto sent = simulator.expect("global 2003 = ([0-9A-F]{8})");
   ASSERT_TRUE(sent.hasMatch()) << simulator.output().toStdString();
@@ -320,20 +326,14 @@ TEST_F(ConsoleWithSimulator, AKnobDragIsSentAndAProcessorChangeMovesTheKnobWitho
 // drag on the knob asks for the code and does not act, the code unlocks.
 TEST_F(ConsoleWithSimulator, ALockedConsoleAsksForTheCodeBeforeTheKnobActs) {
   if (!x_tools()) GTEST_SKIP() << "needs Xvfb, xdotool and ImageMagick's import";
-  choose_test_skin(home_.path(), work_.path());
   {
     tcDeviceConfig device(data_dir() + "/maps", "Rack 3");
     ASSERT_EQ(device.set_access(tcCrc32::of_text("2468"), 1, true), 0);  // setting changes
   }
-  Watched simulator(env_);
-  ASSERT_TRUE(simulator.start(tcBuiltProgram("qx770sim"), simulator_args()));
-  ASSERT_TRUE(simulator.expect("listening on 127\\.0\\.0\\.1:55900").hasMatch());
-  Watched console(console_env_);
-  ASSERT_TRUE(console.start(tcBuiltProgram("qx770xpro"), {}, work_.path()));
-  ASSERT_TRUE(simulator.expect("meters over UDP to port").hasMatch())
-      << simulator.output().toStdString() << console.output().toStdString();
-  const QPoint knob = knob_on_screen();
-  ASSERT_FALSE(knob.isNull());
+  Watched simulator(env_), console(console_env_);
+  QPoint knob;
+  start_on_test_skin(simulator, console, &knob);
+  if (HasFatalFailure()) return;
 
   drag_up(knob);
   ASSERT_TRUE(answer_window("Restricted Access Code Required", {"Escape"}));
