@@ -30,20 +30,6 @@ const PageRow kPages[] = {
     {tcAPBench::kPageTest, tcAPBench::kTest},
 };
 
-// Restriction class of the skin controls; ids not listed are parameter controls (1).
-struct MaskRow {
-  int first;
-  int last;
-  uint32_t mask;
-};
-const MaskRow kMasks[] = {
-    {1001, 1005, 0},   {1036, 1038, 0},  {8026, 8030, 0},  {9005, 9006, 0},
-    {11036, 11042, 0}, {1006, 1006, 6},  {1035, 1035, 6},  {9007, 9007, 6},
-    {1007, 1007, 32},  {1014, 1014, 16}, {1016, 1016, 16}, {1018, 1018, 16},
-    {1020, 1024, 16},  {1033, 1033, 4},  {1034, 1034, 2},  {9003, 9004, tcAPBench::kAllBits},
-};
-constexpr uint32_t kSettingChanges = 1;
-
 }  // namespace
 
 tcAPBench::tcAPBench(const tcString& skin_dir, const tcPanelStores& stores)
@@ -167,25 +153,8 @@ void tcAPBench::refresh_all() {
   for (const auto& g : groups_) g->refreshAll();
 }
 
-void tcAPBench::set_gui_access(uint32_t code, uint32_t flags) {
-  access_code_ = code;
-  lock_flags_ = flags;
-}
-
-tcAPBench::Access tcAPBench::access(uint32_t mask) const {
-  if (!restricted(mask) || !checker_) return Access::kFree;
-  return checker_(mask);
-}
-
-uint32_t tcAPBench::restriction_mask(int control_id) {
-  for (const MaskRow& row : kMasks) {
-    if (control_id >= row.first && control_id <= row.last) return row.mask;
-  }
-  return kSettingChanges;
-}
-
 bool tcAPBench::group_locked(int control_id) const {
-  return access(restriction_mask(control_id)) != Access::kFree;
+  return checker_ && checker_(control_id);
 }
 
 void tcAPBench::invalidate(const QRect& skin_rect) {

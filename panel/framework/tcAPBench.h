@@ -8,11 +8,10 @@
 // hidden).
 //
 // GUI lock: every press, drag and wheel step of a bound control first asks
-// whether its control may act now (group_locked(), with the control id). While
-// the panel is locked and the control's restriction mask shares a bit with the
-// held bits, the access checker that the window installs decides; without a
-// checker nothing is restricted. A gesture that ran the unlock flow is not
-// carried out itself (its release went to the dialog); the next one acts.
+// whether its control may act now (group_locked(), with the control id). The
+// window's lock answers through the access checker; without one nothing is
+// restricted. A gesture that ran the unlock flow is not carried out itself
+// (its release went to the dialog); the next one acts.
 #include <QImage>
 #include <QRect>
 #include <QSize>
@@ -55,17 +54,13 @@ class tcAPBench : public tcBenchMaster {
     kTest,
     kSlots,
   };
-  // What a restricted control is told.
-  enum class Access { kFree, kStillLocked, kUnlocked };
-  // Runs the unlock flow for a gesture whose mask is restricted while locked.
-  using AccessChecker = std::function<Access(uint32_t mask)>;
+  // True when the control must not act now: restricted while the panel is
+  // locked (after the unlock flow it may have run).
+  using AccessChecker = std::function<bool(int control_id)>;
 
   static constexpr const char* kBackground = "BKGRND";
   static constexpr const char* kNoBackground =
       "ERROR: Loading the skin file, no BKGRND image found";
-  // Added to the held restriction bits, so the all-bits mask is always restricted.
-  static constexpr uint32_t kTopBit = 0x80000000u;
-  static constexpr uint32_t kAllBits = 0xFFFFFFFFu;
 
   tcAPBench(const tcString& skin_dir, const tcPanelStores& stores);
   ~tcAPBench() override;
@@ -116,21 +111,7 @@ class tcAPBench : public tcBenchMaster {
   // The analysis chain (global 0x200D) as it stood when the panel was built.
   int analysis_chain() const { return analysis_chain_; }
 
-  // GUI lock. The held bits are the restriction flags plus kTopBit.
-  void set_gui_access(uint32_t code, uint32_t flags);
-  // Going off-line forgets the code and flags; the lock state stays.
-  void clear_gui_access() { set_gui_access(0, 0); }
-  void set_locked(bool locked) { locked_ = locked; }
-  bool locked() const { return locked_; }
-  uint32_t access_code() const { return access_code_; }
-  uint32_t lock_mask() const { return lock_flags_ | kTopBit; }
-  // Whether a gesture of this restriction mask needs the access code now.
-  bool restricted(uint32_t mask) const { return locked_ && (mask & lock_mask()) != 0; }
   void set_access_checker(AccessChecker checker) { checker_ = std::move(checker); }
-  // kFree when not restricted or without a checker; else the checker's answer.
-  Access access(uint32_t mask) const;
-  // The restriction class of a skin control id.
-  static uint32_t restriction_mask(int control_id);
   bool group_locked(int control_id) const override;
 
   // Object repaints asked while held are dropped (text set without repaint).
@@ -157,9 +138,6 @@ class tcAPBench : public tcBenchMaster {
   int connection_state_ = 0;
   int analysis_chain_ = 0;
   int spectrum_range_ = 0;
-  bool locked_ = false;
-  uint32_t access_code_ = 0;
-  uint32_t lock_flags_ = 0;
   AccessChecker checker_;
   bool repaints_held_ = false;
 };

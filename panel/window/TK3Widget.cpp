@@ -118,6 +118,7 @@ void TK3Widget::meter_record(const tcMeterRecord& record) {
 }
 
 void TK3Widget::closeEvent(QCloseEvent* event) {
+  if (defer_close(event)) return;
   analysis_.reset();
   tcApWidget::closeEvent(event);
 }

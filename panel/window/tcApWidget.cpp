@@ -1,10 +1,10 @@
 #include "panel/window/tcApWidget.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMenu>
@@ -12,6 +12,7 @@
 #include <QPixmap>
 #include <QProcess>
 #include <QTimer>
+#include <iterator>
 
 #include "app/core/tcLog.h"
 #include "app/core/tcPanelScale.h"
@@ -19,13 +20,22 @@
 #include "link/devices/tcConnection.h"
 #include "link/devices/tcDeviceList.h"
 #include "link/devices/tcDevicesDlg.h"
-#include "link/protocol/tcApCodec.h"
-#include "link/protocol/tcFrame.h"
 #include "link/transport/tcApIface.h"
 #include "link/transport/tcApStores.h"
 #include "panel/groups/tcControlGroupMain.h"
 #include "panel/groups/tcTK3Bench.h"
+#include "presets/dialogs/CPresetsDlg.h"
+#include "presets/dialogs/tcPresetContext.h"
+#include "presets/dialogs/tcPresetPackageUi.h"
+#include "presets/dialogs/tcPresetSave.h"
+#include "presets/dialogs/tcPresetTakeDlg.h"
+#include "services/access/tcGuiLock.h"
 #include "services/access/tcPswdEntryDlg.h"
+#include "services/access/tcRemotePassword.h"
+#include "services/clock/tcDeviceVersionDlg.h"
+#include "services/clock/tcTimeDateSetDlg.h"
+#include "services/events/tcEventScheduler.h"
+#include "services/firmware/tcFirmwareUpgrade.h"
 #include "skin/builtin/tcBuiltinSkin.h"
 #include "skin/file/tcSkinDlg.h"
 #include "skin/file/tcSkinUnpacker.h"
@@ -38,8 +48,6 @@ constexpr const char* kExe = ".exe";
 constexpr const char* kExe = "";
 #endif
 
-constexpr uint16_t kLocalPassword = 0x2009;
-constexpr uint16_t kLocalAccess = 0x200A;
 constexpr uint16_t kFollow = 0x2000;
 constexpr const char* kSkinSuffix = ".skin";
 
@@ -69,6 +77,18 @@ const GroupRoute kRoutes[] = {
     {tcAPBench::kSystem, &tcControlGroup::sig_show_analysis, &tcApWidget::slot_show_analysis},
     {tcAPBench::kSystem, &tcControlGroup::sig_time_set, &tcApWidget::slot_time_set},
 };
+
+// Skin colours of the connection display by connection state; the alert colour
+// (a rejected login, or the link lost while on-line) shows as rejected.
+const char* const kStatusColours[] = {"STATUS_OFFLINE", "STATUS_TRYING", "STATUS_PENDING",
+                                      "STATUS_ONLINE", "STATUS_OFFLINE"};
+constexpr const char* kStatusAlertColour = "STATUS_REJECTED";
+
+const char* status_colour_name(int state, int colour) {
+  if (colour == tcConnection::kColourAlert) return kStatusAlertColour;
+  const bool known = state >= 0 && state < static_cast<int>(std::size(kStatusColours));
+  return kStatusColours[known ? state : 0];
+}
 
 }  // namespace
 
@@ -157,7 +177,9 @@ void tcApWidget::create_shared_stores() {
 
   devices_ = std::make_unique<tcDeviceList>(context_->dirs().maps_dir());
   devices_->load(options.device_name().c_str());
-  if (const tcDeviceEntry* device = devices_->current()) gui_locked_ = device->ulck();
+  // A panel locked on this device stays locked across restarts.
+  gui_lock_ = std::make_unique<tcGuiLock>(*devices_, stores_->globals(), this);
+  gui_lock_->load_from_device();
 
   connection_ = std::make_unique<tcConnection>(options, *devices_, stores_->link_stores());
   connection_->set_trace(&tcApWidget::on_link_trace, this);
@@ -211,17 +233,8 @@ void tcApWidget::connect_link_reports() {
     online_action_->setChecked(on);
     if (tcControlGroupMain* main = main_group()) main->showOnline(on);
   });
-  connect(c, &tcConnection::sig_gui_access, this, [this](quint32 code, quint32 flags, bool locked) {
-    gui_code_ = code;
-    gui_flags_ = flags;
-    gui_locked_ = locked;
-    apply_gui_access();
-  });
-  connect(c, &tcConnection::sig_gui_access_cleared, this, [this] {
-    gui_code_ = 0;
-    gui_flags_ = 0;
-    apply_gui_access();
-  });
+  connect(c, &tcConnection::sig_gui_access, gui_lock_.get(), &tcGuiLock::set_access);
+  connect(c, &tcConnection::sig_gui_access_cleared, gui_lock_.get(), &tcGuiLock::clear_access);
 
   connect(this, &tcApWidget::sig_map_settings_dirty, this, &tcApWidget::slot_map_settings_dirty,
           queued);
@@ -320,10 +333,9 @@ void tcApWidget::after_skin() {
   tcTK3Bench* bench = panel();
   const QSize size = bench->panel_size();
   setFixedSize(bench->to_widget_x(size.width()), bench->to_widget_y(size.height()));
-  bench->set_access_checker([this](uint32_t) {
-    return hook_run_gui_unlock() ? tcAPBench::Access::kUnlocked : tcAPBench::Access::kStillLocked;
+  bench->set_access_checker([this](int control_id) {
+    return gui_lock_ && gui_lock_->check(control_id) != tcGuiLock::kNotRestricted;
   });
-  apply_gui_access();
   connect_groups();
   if (connection_) main_group()->showOnline(connection_->online());
   show_status();
@@ -449,18 +461,10 @@ void tcApWidget::slot_gui_globals_dirty() {
   for (uint16_t id = table.first_id(); id != tcParamTable::kEndId; id = table.next_id(id)) {
     if (!flags.take(id)) continue;
     if (panel()) panel()->global_changed(id);
-    access = access || id == kLocalPassword || id == kLocalAccess;
+    access = access || id == tcGuiLock::kLocalPwId || id == tcGuiLock::kLocalAccId;
   }
-  if (!access) return;
-  // The processor's GUI access values become the device's and the panel's.
-  gui_code_ = stores_->globals().int_value(kLocalPassword);
-  gui_flags_ = stores_->globals().int_value(kLocalAccess);
-  apply_gui_access();
-  if (tcDeviceEntry* device = devices_->current()) {
-    if (device->set_access(gui_code_, gui_flags_, gui_locked_) != 0) {
-      slot_write_failed(device->write_error());
-    }
-  }
+  // The processor's GUI access values become the device's and the lock's.
+  if (access && gui_lock_) gui_lock_->take_processor_access();
 }
 
 void tcApWidget::slot_map_globals_dirty() {
@@ -533,6 +537,12 @@ void tcApWidget::show_status() {
   panel()->set_connection_state(connection_->state());
   main->showConnection(tcString(connection_->status_text().toLatin1().constData()),
                        connection_->status_colour());
+  // A skin with status colours shows each state in its own colour.
+  const uint32_t* argb =
+      panel()->find_colour(status_colour_name(connection_->state(), connection_->status_colour()));
+  tcGuiObject* display =
+      main->findObjectOfKind(tcControlGroupMain::kStatOnline, tcGuiObject::kDisplay);
+  if (argb && display) display->set_text_colour(*argb);
   main->showDevice(context_->options().device_name());
   show_preset();
 }
@@ -545,13 +555,6 @@ void tcApWidget::show_preset() {
   const bool known = connection_ && connection_->state() == tcConnection::kOnline &&
                      banks.get_header(banks.current_slot(), &header) == 0;
   main->showPreset(known ? header.name_text() : tcString("--------"), known && preset_modified_);
-}
-
-void tcApWidget::apply_gui_access() {
-  if (tcTK3Bench* bench = panel()) {
-    bench->set_gui_access(gui_code_, gui_flags_);
-    bench->set_locked(gui_locked_);
-  }
 }
 
 // --- Connection ----------------------------------------------------------------
@@ -601,6 +604,8 @@ void tcApWidget::slot_device_dlg() {
     tcOptions& options = context_->options();
     options.set_device_name(devices_->current()->name().c_str());
     if (options.flush() != 0) slot_write_failed(options.write_error());
+    // The lock as it stands on that device.
+    gui_lock_->load_from_device();
   }
   if (online) connection_->set_online(true);
   show_status();
@@ -622,20 +627,18 @@ void tcApWidget::slot_about() {
 }
 
 void tcApWidget::slot_password_dlg() {
-  if (gate(tcConnection::kGatePasswordUpdate)) hook_open_password_update();
+  if (gate(tcConnection::kGatePasswordUpdate))
+    tcRemotePassword::run_change(this, context_->options(), stores_->globals(), *devices_);
 }
 
 void tcApWidget::slot_version_dlg() {
-  if (!gate(tcConnection::kGateVersion)) return;
-  if (tcApIface* ap = link()) {
-    tcFrame request = tcApCodec::empty(tcFrame::kVersionRequest);
-    ap->send_frame(request);
-  }
-  hook_open_version_dialog();
+  // The dialog asks the processor for its version as it opens.
+  if (gate(tcConnection::kGateVersion)) tcDeviceVersionDlg::run(this, *stores_, link());
 }
 
 void tcApWidget::slot_swup_dlg() {
-  if (gate(tcConnection::kGateUpdate)) hook_open_firmware_update();
+  if (!gate(tcConnection::kGateUpdate)) return;
+  if (tcApIface* ap = link()) tcFirmwareUpgrade::run(this, *ap);
 }
 
 void tcApWidget::slot_lbn_dlg() {
@@ -648,67 +651,80 @@ void tcApWidget::slot_lbn_dlg() {
 }
 
 void tcApWidget::slot_gui_access() {
-  hook_open_gui_access();
+  if (gui_lock_) gui_lock_->run_set_access();
 }
 
 void tcApWidget::slot_gui_lock() {
-  hook_run_gui_lock();
+  if (gui_lock_) gui_lock_->run_lock();
+}
+
+tcPresetContext tcApWidget::preset_context() {
+  tcPresetContext c;
+  c.stores = stores_.get();
+  c.link = [this] { return link(); };
+  c.online = [this] {
+    return connection_ && connection_->online() && connection_->state() == tcConnection::kOnline;
+  };
+  c.devices = devices_.get();
+  c.options = &context_->options();
+  c.presets_dir = context_->dirs().presets_dir();
+  c.favorites_dir = context_->dirs().favorites_dir();
+  return c;
+}
+
+tcPresetTakeDlg* tcApWidget::preset_take() const {
+  return take_;
 }
 
 void tcApWidget::slot_pset_take() {
-  hook_open_preset_take(connection_ && connection_->state() == tcConnection::kOnline);
-}
-
-int tcApWidget::free_preset_slot() const {
-  const tcPresetDirectory& directory = stores_->directory();
-  tcPresetHeader header;
-  for (int slot = 0; slot < tcPresetDirectory::kSlots; ++slot) {
-    if (directory.get(slot, header) == 0 && header.present == 0) return slot;
-  }
-  for (int slot = 0; slot < tcPresetDirectory::kSlots; ++slot) {
-    if (directory.get(slot, header) == 0 && header.status == 0) return slot;
-  }
-  return -1;
+  if (!stores_) return;
+  // One take window at a time, made afresh for the state of now.
+  delete take_;
+  take_ =
+      new tcPresetTakeDlg(preset_context(), connection_->state() == tcConnection::kOnline, this);
+  take_->setAttribute(Qt::WA_DeleteOnClose);
+  connect(this, &tcApWidget::sig_summary_changed, take_, &tcPresetTakeDlg::slot_populate);
+  connect(this, &tcApWidget::sig_ptree_change, take_, &tcPresetTakeDlg::slot_populate);
+  take_->show();
+  take_->raise();
+  take_->activateWindow();
 }
 
 void tcApWidget::slot_pset_save() {
-  if (!gate(tcConnection::kGatePresetSave)) return;
-  const int slot = free_preset_slot();
-  if (slot < 0) {
-    QMessageBox::information(this, QString::fromLatin1(kNoSlotTitle),
-                             QString::fromLatin1(kNoSlotText), QMessageBox::Ok);
-    return;
-  }
-  hook_open_preset_save(slot);
+  if (gate(tcConnection::kGatePresetSave)) tcPresetSave::from_window(this, preset_context());
 }
 
 void tcApWidget::slot_preset_dlg() {
-  hook_open_preset_library();
+  if (!stores_) return;
+  CPresetsDlg dlg(preset_context(), this);
+  connect(this, &tcApWidget::sig_summary_changed, &dlg, &CPresetsDlg::slot_populate_arc_list);
+  connect(this, &tcApWidget::sig_crc_check, &dlg, &CPresetsDlg::slot_populate_arc_list);
+  connect(this, &tcApWidget::sig_ptree_change, &dlg, &CPresetsDlg::slot_ptree_change);
+  dlg.exec();
 }
 
 void tcApWidget::slot_time_set() {
-  if (gate(tcConnection::kGateSetTime)) hook_open_time_dialog();
+  if (!gate(tcConnection::kGateSetTime)) return;
+  if (tcTimeDateSetDlg::run(this, ap_clock_, context_->options().time_24hour() > 0, link()) < 0) {
+    QMessageBox::warning(this, QString::fromLatin1(tcConnection::kGateSetTime),
+                         QString::fromLatin1(kTimeNotSent));
+  }
 }
 
 void tcApWidget::slot_event_dlg() {
-  if (gate(tcConnection::kGateEventScheduler)) hook_open_event_scheduler();
+  if (!gate(tcConnection::kGateEventScheduler)) return;
+  tcEventScheduler dlg(*stores_, context_->options(), ap_clock_, link(), this);
+  connect(this, &tcApWidget::sig_ap_clock, &dlg, &tcEventScheduler::slot_update_ap_time);
+  dlg.exec();
 }
 
 void tcApWidget::slot_preset_pkg_install() {
   if (!context_) return;
-  QDir presets(context_->dirs().presets_dir());
-  presets.mkpath(QString::fromLatin1(kPackageFolder));
-  const QDir folder(presets.filePath(QString::fromLatin1(kPackageFolder)));
-  for (const QString& name : folder.entryList({QStringLiteral("*.pkg")}, QDir::Files)) {
-    const QString path = folder.filePath(name);
-    const int result = hook_install_preset_package(path);
-    // Without a library to take them the packages wait for the next start.
-    if (result == kNoLibrary) return;
-    if (result != 0) {
-      QMessageBox::warning(this, QStringLiteral("Error"), QString::fromLatin1(kPackageFailed));
-    }
-    // Installed or not, a package is offered once.
-    QFile::remove(path);
+  const tcAppDirs& dirs = context_->dirs();
+  // Each failed package is reported and stays in the folder.
+  if (tcPresetPackageUi::autoload(this, dirs.presets_dir(), dirs.favorites_dir(),
+                                  context_->options()) > 0) {
+    emit sig_ptree_change();
   }
 }
 
@@ -717,11 +733,8 @@ void tcApWidget::slot_write_failed(const QString& text) {
 }
 
 void tcApWidget::context_menu(const QPoint& global_pos) {
-  tcTK3Bench* bench = panel();
-  if (bench && bench->locked() &&
-      bench->access(tcAPBench::kAllBits) == tcAPBench::Access::kStillLocked) {
-    return;
-  }
+  // While locked the menu waits for the access code.
+  if (gui_lock_ && gui_lock_->check_mask(tcGuiRestriction::kAll) == tcGuiLock::kStillLocked) return;
   menu_->popup(global_pos);
 }
 
@@ -734,7 +747,7 @@ void tcApWidget::release_shared_stores() {
   for (QTimer* timer : {meter_timer_, animate_timer_, ping_timer_, crc_timer_}) delete timer;
   meter_timer_ = animate_timer_ = ping_timer_ = crc_timer_ = nullptr;
   about_.reset();
-  hook_close_preset_take();
+  delete take_;
   delete menu_;
   menu_ = nullptr;
   online_action_ = nullptr;
@@ -742,6 +755,7 @@ void tcApWidget::release_shared_stores() {
   delete_bench();
   // The link goes before the stores it works on.
   connection_.reset();
+  gui_lock_.reset();
   stores_.reset();
   devices_.reset();
   QStringList errors;
@@ -751,28 +765,19 @@ void tcApWidget::release_shared_stores() {
   context_.reset();
 }
 
+bool tcApWidget::defer_close(QCloseEvent* event) {
+  // A dialog runs its own loop, perhaps under a gesture on the panel or a flow
+  // of the lock: what its callers work on must outlive it. The dialogs end
+  // first; the window closes once their loops have returned.
+  if (!QApplication::activeModalWidget()) return false;
+  for (QDialog* dialog : findChildren<QDialog*>()) dialog->reject();
+  event->ignore();
+  QTimer::singleShot(0, this, &QWidget::close);
+  return true;
+}
+
 void tcApWidget::closeEvent(QCloseEvent* event) {
+  if (defer_close(event)) return;
   release_shared_stores();
   event->accept();
-}
-
-// --- Hooks: the dialogs and flows of the preset library, services and access
-// codes are wired here. ----------------------------------------------------------
-
-void tcApWidget::hook_open_password_update() {}
-void tcApWidget::hook_open_version_dialog() {}
-void tcApWidget::hook_open_firmware_update() {}
-void tcApWidget::hook_open_gui_access() {}
-void tcApWidget::hook_run_gui_lock() {}
-bool tcApWidget::hook_run_gui_unlock() {
-  return false;
-}
-void tcApWidget::hook_open_preset_take(bool) {}
-void tcApWidget::hook_close_preset_take() {}
-void tcApWidget::hook_open_preset_save(int) {}
-void tcApWidget::hook_open_preset_library() {}
-void tcApWidget::hook_open_time_dialog() {}
-void tcApWidget::hook_open_event_scheduler() {}
-int tcApWidget::hook_install_preset_package(const QString&) {
-  return kNoLibrary;
 }

@@ -6,8 +6,10 @@
 // stores. Closing it saves the options and releases what it created.
 //
 // Actions whose dialogs live elsewhere (presets, time, version, events,
-// firmware, passwords and the GUI lock, the analysis window) pass the on-line
-// gate where they need the processor and then call one private hook each.
+// firmware, passwords) pass the on-line gate where they need the processor and
+// then run those dialogs. The GUI lock (code, restrictions, lock state and its
+// flows) is owned by one tcGuiLock; the panel asks it before each gesture.
+#include <QPointer>
 #include <atomic>
 #include <memory>
 
@@ -23,8 +25,11 @@ class tcApStores;
 class tcConnection;
 class tcControlGroupMain;
 class tcDeviceList;
+class tcGuiLock;
+class tcPresetTakeDlg;
 class tcSplash;
 class tcTK3Bench;
+struct tcPresetContext;
 
 class tcApWidget : public tcGQGuiWidget {
   Q_OBJECT
@@ -44,11 +49,8 @@ class tcApWidget : public tcGQGuiWidget {
   // The external front-panel updater, started from the application directory.
   static const char* const kLoaderProgram;
   static const char* const kPackerProgram;
-  static constexpr const char* kNoSlotTitle = "Save preset";
-  static constexpr const char* kNoSlotText =
-      "Unable to save preset. There are no empty unlocked preset entries available.";
-  static constexpr const char* kPackageFolder = "autoload";
-  static constexpr const char* kPackageFailed = "Unable to install preset package";
+  static constexpr const char* kTimeNotSent =
+      "The time could not be sent: the QX770HD is not connected.";
 
   explicit tcApWidget(QWidget* parent = nullptr);
   ~tcApWidget() override;
@@ -67,6 +69,9 @@ class tcApWidget : public tcGQGuiWidget {
   tcApStores* stores() { return stores_.get(); }
   tcDeviceList* devices() { return devices_.get(); }
   tcConnection* connection() { return connection_.get(); }
+  tcGuiLock* gui_lock() { return gui_lock_.get(); }
+  // The open preset-take window, if any.
+  tcPresetTakeDlg* preset_take() const;
   // None while no skin is loaded.
   tcTK3Bench* panel() const;
   tcControlGroupMain* main_group() const;
@@ -153,6 +158,9 @@ class tcApWidget : public tcGQGuiWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  // While a modal dialog runs, ends the dialogs and closes the window later;
+  // true when the close was put off.
+  bool defer_close(QCloseEvent* event);
   // A right press on no object: the menu, after the unlock path while locked.
   void context_menu(const QPoint& global_pos) override;
   // The first sub-menu: "File" here, the model's page menu in a model's window.
@@ -178,13 +186,12 @@ class tcApWidget : public tcGQGuiWidget {
   // The status displays: connection, device and preset.
   void show_status();
   void show_preset();
-  void apply_gui_access();
   // The link while on-line, else none.
   tcApIface* link() const;
   // The on-line gate: true when the action may go on.
   bool gate(const char* title);
-  // Slot of the first empty preset entry, else of the first unlocked one; -1.
-  int free_preset_slot() const;
+  // What the preset dialogs work on: this window's stores, link and folders.
+  tcPresetContext preset_context();
   QString program_path(const char* program) const;
 
   // Change reports of the stores; they run under the store locks, on whichever
@@ -197,29 +204,12 @@ class tcApWidget : public tcGQGuiWidget {
   // The link's trace lines (transport thread) go to the debug output.
   static void on_link_trace(void* self, const char* line);
 
-  // Dialogs and flows of other parts of the console, one hook per action.
-  void hook_open_password_update();
-  void hook_open_version_dialog();
-  void hook_open_firmware_update();
-  void hook_open_gui_access();
-  void hook_run_gui_lock();
-  // The unlock flow of a locked panel; true when it was unlocked.
-  bool hook_run_gui_unlock();
-  void hook_open_preset_take(bool online);
-  void hook_close_preset_take();
-  void hook_open_preset_save(int slot);
-  void hook_open_preset_library();
-  void hook_open_time_dialog();
-  void hook_open_event_scheduler();
-  // 0, or -1 when the package could not be installed; kNoLibrary while no
-  // preset library takes packages (they stay for a later start).
-  static constexpr int kNoLibrary = 1;
-  int hook_install_preset_package(const QString& path);
-
   std::unique_ptr<tcAppContext> context_;
   std::unique_ptr<tcApStores> stores_;
   std::unique_ptr<tcDeviceList> devices_;
   std::unique_ptr<tcConnection> connection_;
+  std::unique_ptr<tcGuiLock> gui_lock_;
+  QPointer<tcPresetTakeDlg> take_;
   std::unique_ptr<tcSplash> about_;
   QMenu* menu_ = nullptr;
   QAction* online_action_ = nullptr;
@@ -235,10 +225,6 @@ class tcApWidget : public tcGQGuiWidget {
   std::atomic<bool> globals_panel_pending_{false};
   bool stay_virgin_ = false;
   bool preset_modified_ = false;
-  // The GUI access data the panel holds (kept across skins).
-  uint32_t gui_code_ = 0;
-  uint32_t gui_flags_ = 0;
-  bool gui_locked_ = false;
   tcMeterRecord meter_record_;
   tcMeterRecord ap_clock_;
 };

@@ -12,6 +12,7 @@
 #include <QVector>
 
 #include "presets/dialogs/tcPresetClip.h"
+#include "presets/dialogs/tcPDlgListBox.h"
 #include "presets/dialogs/tcPresetContext.h"
 
 class QMenuBar;
@@ -19,7 +20,6 @@ class QTreeWidgetItem;
 class tcPDlgArcBox;
 class tcPDlgFavFilesBox;
 class tcPDlgFavFoldersBox;
-class tcPDlgListBox;
 
 class CPresetsDlg : public QDialog {
   Q_OBJECT

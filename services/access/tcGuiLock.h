@@ -1,8 +1,9 @@
 #pragma once
-// The panel's GUI lock: the access code, the restriction bits and whether the
-// panel is locked, mirrored in the current device's file. It runs the
-// set-access, lock and unlock flows with their dialogs and messages, and tells
-// the panel whether a control may be operated now. GUI thread only.
+// The panel's GUI lock, its only holder: the access code, the restriction bits
+// and whether the panel is locked, mirrored in the current device's file. It
+// runs the set-access, lock and unlock flows with their dialogs and messages,
+// and tells the panel, asked with a control id before each gesture, whether
+// the control may be operated now. GUI thread only.
 #include <QObject>
 #include <cstdint>
 

@@ -87,6 +87,20 @@ class Watched {
   int searched_ = 0;
 };
 
+// The front-panel test skin as the console's chosen skin folder.
+void choose_test_skin(const QString& home, const QString& work) {
+  const QDir source(qEnvironmentVariable("QX_SOURCE_DIR") + "/tests/panel/data/frontpanel");
+  const QDir target(QDir(work).filePath("fp_skins/front"));
+  QDir().mkpath(target.path());
+  for (const QString& f : source.entryList(QDir::Files)) {
+    QFile::copy(source.filePath(f), target.filePath(f));
+  }
+  tcOptions options(QDir(home).filePath("Documents/Morvallion/QX770HD/qx770xpro.ini"));
+  options.set_skin_name("front");
+  options.set_skin_file(0);
+  options.flush();
+}
+
 class ConsoleWithSimulator : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -100,7 +114,7 @@ class ConsoleWithSimulator : public ::testing::Test {
   }
 
   void prepare_data_folder() {
-    const QString data = QDir(home_.path()).filePath("Documents/Morvallion/QX770HD");
+    const QString data = data_dir();
     ASSERT_TRUE(QDir().mkpath(data + "/maps"));
     tcOptions options(data + "/qx770xpro.ini");
     options.set_device_name("Rack 3");
@@ -144,6 +158,63 @@ class ConsoleWithSimulator : public ::testing::Test {
     return QString::fromLocal8Bit(p.readAllStandardOutput());
   }
   bool real_display() const { return console_env_.contains("DISPLAY"); }
+  bool x_tools() const {
+    return real_display() && !QStandardPaths::findExecutable("xdotool").isEmpty() &&
+           !QStandardPaths::findExecutable("import").isEmpty();
+  }
+  QString data_dir() const { return QDir(home_.path()).filePath("Documents/Morvallion/QX770HD"); }
+
+  // The headphone knob of the test skin (40 by 40 at (556, 306)) on the screen;
+  // a null point when the console's window is not found.
+  QPoint knob_on_screen() const {
+    const QString window =
+        x_tool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "QX770HD Pro"})
+            .split('\n')
+            .value(0);
+    if (window.isEmpty()) return QPoint();
+    const QString geometry = x_tool("xdotool", {"getwindowgeometry", "--shell", window});
+    const QRegularExpression x_re("X=(\\d+)"), y_re("Y=(\\d+)");
+    return QPoint(x_re.match(geometry).captured(1).toInt() + 576,
+                  y_re.match(geometry).captured(1).toInt() + 326);
+  }
+  // Drags the knob upwards in small steps, as a hand drags.
+  void drag_up(const QPoint& knob) const {
+    QStringList drag = {"mousemove", QString::number(knob.x()), QString::number(knob.y()),
+                        "mousedown", "1"};
+    for (int i = 0; i < 10; ++i)
+      drag << "sleep"
+           << "0.03"
+           << "mousemove_relative"
+           << "--"
+           << "0"
+           << "-2";
+    drag << "mouseup"
+         << "1";
+    x_tool("xdotool", drag);
+  }
+  // Waits for the window titled `title`, gives it the keyboard and types `keys`
+  // (xdotool key names); false when it did not show.
+  bool answer_window(const QString& title, const QStringList& keys) const {
+    const QString window = x_tool("xdotool", {"search", "--sync", "--onlyvisible", "--name", title})
+                               .split('\n')
+                               .value(0);
+    if (window.isEmpty()) return false;
+    x_tool("xdotool", QStringList{"windowfocus", "--sync", window, "key", "--delay", "50"} + keys);
+    return true;
+  }
+
+  // The simulator, then the console on the front-panel test skin, on-line with
+  // meters; `knob` is where the headphone knob is on the screen.
+  void start_on_test_skin(Watched& simulator, Watched& console, QPoint* knob) {
+    choose_test_skin(home_.path(), work_.path());
+    ASSERT_TRUE(simulator.start(tcBuiltProgram("qx770sim"), simulator_args()));
+    ASSERT_TRUE(simulator.expect("listening on 127\\.0\\.0\\.1:55900").hasMatch());
+    ASSERT_TRUE(console.start(tcBuiltProgram("qx770xpro"), {}, work_.path()));
+    ASSERT_TRUE(simulator.expect("meters over UDP to port").hasMatch())
+        << simulator.output().toStdString() << console.output().toStdString();
+    *knob = knob_on_screen();
+    ASSERT_FALSE(knob->isNull());
+  }
 
   QTemporaryDir home_, state_, work_;
   QProcessEnvironment env_, console_env_;
@@ -179,20 +250,6 @@ TEST_F(ConsoleWithSimulator, LogsInAsksForMetersKeepsAliveAndReconnects) {
 
   EXPECT_EQ(console.stop(), 0) << console.output().toStdString();
   EXPECT_EQ(simulator.stop(), 0);
-}
-
-// The front-panel test skin as the console's chosen skin folder.
-void choose_test_skin(const QString& home, const QString& work) {
-  const QDir source(qEnvironmentVariable("QX_SOURCE_DIR") + "/tests/panel/data/frontpanel");
-  const QDir target(QDir(work).filePath("fp_skins/front"));
-  QDir().mkpath(target.path());
-  for (const QString& f : source.entryList(QDir::Files)) {
-    QFile::copy(source.filePath(f), target.filePath(f));
-  }
-  tcOptions options(QDir(home).filePath("Documents/Morvallion/QX770HD/qx770xpro.ini"));
-  options.set_skin_name("front");
-  options.set_skin_file(0);
-  options.flush();
 }
 
 // Logs in to the simulator as a second console would and sets one global:
@@ -235,42 +292,12 @@ QImage knob_square(const QString& png, const QPoint& centre) {
 }
 
 TEST_F(ConsoleWithSimulator, AKnobDragIsSentAndAProcessorChangeMovesTheKnobWithoutEcho) {
-  if (!real_display() || QStandardPaths::findExecutable("xdotool").isEmpty() ||
-      QStandardPaths::findExecutable("import").isEmpty()) {
-    GTEST_SKIP() << "needs Xvfb, xdotool and ImageMagick's import";
-  }
-  choose_test_skin(home_.path(), work_.path());
-  Watched simulator(env_);
-  ASSERT_TRUE(simulator.start(tcBuiltProgram("qx770sim"), simulator_args()));
-  ASSERT_TRUE(simulator.expect("listening on 127\\.0\\.0\\.1:55900").hasMatch());
-  Watched console(console_env_);
-  ASSERT_TRUE(console.start(tcBuiltProgram("qx770xpro"), {}, work_.path()));
-  ASSERT_TRUE(simulator.expect("meters over UDP to port").hasMatch())
-      << simulator.output().toStdString() << console.output().toStdString();
-
-  const QString window =
-      x_tool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "QX770HD Pro"})
-          .split('\n')
-          .value(0);
-  ASSERT_FALSE(window.isEmpty());
-  const QString geometry = x_tool("xdotool", {"getwindowgeometry", "--shell", window});
-  const QRegularExpression x_re("X=(\\d+)"), y_re("Y=(\\d+)");
-  // The headphone knob of the test skin: 40 by 40 at (556, 306).
-  const QPoint knob(x_re.match(geometry).captured(1).toInt() + 576,
-                    y_re.match(geometry).captured(1).toInt() + 326);
-  // Upwards in small steps, as a hand drags.
-  QStringList drag = {"mousemove", QString::number(knob.x()), QString::number(knob.y()),
-                      "mousedown", "1"};
-  for (int i = 0; i < 10; ++i)
-    drag << "sleep"
-         << "0.03"
-         << "mousemove_relative"
-         << "--"
-         << "0"
-         << "-2";
-  drag << "mouseup"
-       << "1";
-  x_tool("xdotool", drag);
+  if (!x_tools()) GTEST_SKIP() << "needs Xvfb, xdotool and ImageMagick's import";
+  Watched simulator(env_), console(console_env_);
+  QPoint knob;
+  start_on_test_skin(simulator, console, &knob);
+  if (HasFatalFailure()) return;
+  drag_up(knob);
   const auto sent = simulator.expect("global 2003 = ([0-9A-F]{8})");
   ASSERT_TRUE(sent.hasMatch()) << simulator.output().toStdString();
   EXPECT_GT(sent.captured(1).toUInt(nullptr, 16), 50u);
@@ -293,6 +320,37 @@ TEST_F(ConsoleWithSimulator, AKnobDragIsSentAndAProcessorChangeMovesTheKnobWitho
 
   EXPECT_EQ(console.stop(), 0) << console.output().toStdString();
   EXPECT_EQ(simulator.stop(), 0);
+}
+
+// The console was locked on this device when it last ran: it starts locked, a
+// drag on the knob asks for the code and does not act, the code unlocks.
+TEST_F(ConsoleWithSimulator, ALockedConsoleAsksForTheCodeBeforeTheKnobActs) {
+  if (!x_tools()) GTEST_SKIP() << "needs Xvfb, xdotool and ImageMagick's import";
+  {
+    tcDeviceConfig device(data_dir() + "/maps", "Rack 3");
+    ASSERT_EQ(device.set_access(tcCrc32::of_text("2468"), 1, true), 0);  // setting changes
+  }
+  Watched simulator(env_), console(console_env_);
+  QPoint knob;
+  start_on_test_skin(simulator, console, &knob);
+  if (HasFatalFailure()) return;
+
+  drag_up(knob);
+  ASSERT_TRUE(answer_window("Restricted Access Code Required", {"Escape"}));
+  EXPECT_FALSE(simulator.expect("global 2003 = ", 1500).hasMatch())
+      << simulator.output().toStdString();
+
+  drag_up(knob);
+  ASSERT_TRUE(answer_window("Restricted Access Code Required", {"2", "4", "6", "8", "Return"}));
+  ASSERT_TRUE(answer_window("GUI Lock", {"Return"}));  // "This GUI interface is now unlocked."
+  // The press that asked for the code was not carried out; the next drag is.
+  EXPECT_FALSE(simulator.expect("global 2003 = ", 1500).hasMatch());
+  drag_up(knob);
+  EXPECT_TRUE(simulator.expect("global 2003 = ").hasMatch()) << simulator.output().toStdString();
+
+  EXPECT_EQ(console.stop(), 0) << console.output().toStdString();
+  EXPECT_EQ(simulator.stop(), 0);
+  EXPECT_FALSE(tcDeviceConfig(data_dir() + "/maps", "Rack 3").ulck());
 }
 
 }  // namespace

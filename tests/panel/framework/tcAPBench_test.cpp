@@ -1,5 +1,5 @@
 // The bench of the front panel: set-up with its background, pages and their
-// fallbacks, routing to the groups, the restriction classes and painting.
+// fallbacks, routing to the groups and painting.
 #include "panel/framework/tcAPBench.h"
 
 #include <gtest/gtest.h>
@@ -108,28 +108,6 @@ TEST(APBench, ASkinWithoutBackgroundBuildsNoPanel) {
   EXPECT_EQ(world.setup_result(), -1);
   EXPECT_TRUE(bench->groups().empty());
   EXPECT_EQ(tcLogCapture::count(tcLog::kError, tcAPBench::kNoBackground), 1);
-}
-
-TEST(APBench, RestrictionClassesOfTheControls) {
-  struct Case {
-    int id;
-    uint32_t mask;
-  };
-  for (const Case c : {Case{1001, 0}, Case{1038, 0}, Case{8028, 0}, Case{11040, 0}, Case{1006, 6},
-                       Case{9007, 6}, Case{1007, 32}, Case{1016, 16}, Case{1024, 16}, Case{1033, 4},
-                       Case{1034, 2}, Case{9004, 0xFFFFFFFFu}, Case{2012, 1}, Case{0, 1}}) {
-    EXPECT_EQ(tcAPBench::restriction_mask(c.id), c.mask) << c.id;
-  }
-  tcFrontPanelWorld world;
-  PageBench* bench = world.show<PageBench>();
-  bench->set_locked(true);
-  bench->clear_gui_access();
-  // With no flags held, only the all-bits class is restricted.
-  EXPECT_FALSE(bench->restricted(1));
-  EXPECT_TRUE(bench->restricted(tcAPBench::kAllBits));
-  bench->set_gui_access(7, 16);
-  EXPECT_TRUE(bench->restricted(16));
-  EXPECT_FALSE(bench->restricted(0));
 }
 
 TEST(APBench, TheBackgroundOfAClipIsPreparedOnceAndAlwaysDrawn) {

@@ -209,49 +209,29 @@ TEST_F(ControlGroup, TypedNumbersAreConvertedByTheParameterMap) {
   EXPECT_EQ(group_->knobForDisplay(kKnob), -1);
 }
 
-TEST_F(ControlGroup, TheLockStopsRestrictedControlsUntilTheCheckerUnlocks) {
+TEST_F(ControlGroup, TheLockIsAskedByControlIdAndStopsWhatItRefuses) {
   auto* knob = object(kKnob);
   const uint32_t before = world_.live().raw(kGain);
-  std::vector<uint32_t> asked;
-  tcAPBench::Access answer = tcAPBench::Access::kStillLocked;
-  bench_->set_access_checker([&](uint32_t mask) {
-    asked.push_back(mask);
-    return answer;
+  std::vector<int> asked;
+  bool refuse = false;
+  bench_->set_access_checker([&](int control_id) {
+    asked.push_back(control_id);
+    return refuse;
   });
 
-  // Unlocked: nothing is asked.
   world_.drag_up(knob, 2);
-  EXPECT_TRUE(asked.empty());
-  EXPECT_EQ(world_.live().raw(kGain), before + 2);
-
-  bench_->set_gui_access(0x1234, 1);
-  bench_->set_locked(true);
-  world_.drag_up(knob, 3);
   ASSERT_FALSE(asked.empty());
-  EXPECT_EQ(asked.front(), 1u);  // parameter controls
+  EXPECT_EQ(asked.front(), kKnob);
   EXPECT_EQ(world_.live().raw(kGain), before + 2);
 
-  // The gesture that unlocked is not carried out; the next one is.
-  answer = tcAPBench::Access::kUnlocked;
+  refuse = true;
   world_.drag_up(knob, 3);
   EXPECT_EQ(world_.live().raw(kGain), before + 2);
-  bench_->set_locked(false);
-  world_.drag_up(knob, 3);
-  EXPECT_EQ(world_.live().raw(kGain), before + 5);
-
-  // Restriction bits that miss the class leave the control free.
-  asked.clear();
-  bench_->set_gui_access(0x1234, 4);
-  bench_->set_locked(true);
-  world_.drag_up(knob, 1);
-  EXPECT_TRUE(asked.empty());
-  EXPECT_EQ(world_.live().raw(kGain), before + 6);
 
   // Without a checker nothing is restricted.
-  bench_->set_gui_access(0x1234, 1);
   bench_->set_access_checker(nullptr);
   world_.drag_up(knob, 1);
-  EXPECT_EQ(world_.live().raw(kGain), before + 7);
+  EXPECT_EQ(world_.live().raw(kGain), before + 3);
 }
 
 }  // namespace

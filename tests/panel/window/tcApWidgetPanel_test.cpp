@@ -1,6 +1,7 @@
 // The window as a front panel: skins and their fallbacks, the scale, the menu,
-// the lock on the right click, and real mouse gestures on the panel against the
-// simulator run in-process.
+// the GUI lock on the right click and on the controls, the connection display's
+// colours, and real mouse gestures on the panel against the simulator run
+// in-process.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -12,9 +13,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
+#include <algorithm>
 #include <functional>
 #include <thread>
 
+#include "app/core/tcCrc32.h"
+#include "app/core/tcDeviceConfig.h"
 #include "link/devices/tcConnection.h"
 #include "link/devices/tcDeviceList.h"
 #include "link/transport/tcApStores.h"
@@ -22,11 +26,13 @@
 #include "panel/groups/tcControlGroupMain.h"
 #include "panel/groups/tcTK3Bench.h"
 #include "panel/window/TK3Widget.h"
+#include "services/access/tcGuiLock.h"
 #include "skin/objects/tcGuiDisplay.h"
 #include "skin/objects/tcGuiKnob.h"
 #include "tests/panel/tcFrontPanelWorld.h"
 #include "tests/panel/window/tcWindowOnline.h"
 #include "tests/support/tcModalDriver.h"
+#include "tests/support/tcModalScript.h"
 #include "tools/simulator/tcSimServer.h"
 #include "tools/simulator/tcSimState.h"
 #include "tools/simulator/tcSimStateFile.h"
@@ -132,22 +138,48 @@ TEST(WindowMenu, EntriesFollowTheOptionsAndTheLoaderProgram) {
   window.close();
 }
 
-TEST(WindowMenu, ARightClickOnALockedPanelAsksForTheCodeFirst) {
+TEST(WindowLock, TheDevicesLockIsKeptAcrossARestartAndARightClickAsksForTheCode) {
   QTemporaryDir work, docs;
+  QString maps;
+  {
+    TK3Widget window;
+    ASSERT_EQ(window.init({{"qx770xpro"}, work.path(), docs.path()}), 0);
+    maps = window.context()->dirs().maps_dir();
+    tcDeviceList* devices = window.devices();
+    ASSERT_NE(devices->add("Studio", "192.0.2.7"), nullptr);
+    devices->set_current(devices->index_of("Studio"));
+    window.context()->options().set_device_name("Studio");
+    ASSERT_EQ(devices->current()->set_access(tcCrc32::of_text("42"), 0, false), 0);
+    window.gui_lock()->load_from_device();
+    tcModalScript lock;
+    lock.box(QMessageBox::Yes).type("42").box(QMessageBox::Ok).run();
+    window.slot_gui_lock();
+    ASSERT_TRUE(window.gui_lock()->locked());
+    window.close();
+  }
+
   TK3Widget window;
   ASSERT_EQ(window.init({{"qx770xpro"}, work.path(), docs.path()}), 0);
   ASSERT_EQ(window.load_initial_skin(), 0);
-  std::vector<uint32_t> asked;
-  window.panel()->set_access_checker([&](uint32_t mask) {
-    asked.push_back(mask);
-    return tcAPBench::Access::kStillLocked;
-  });
-  window.panel()->set_locked(true);
   window.show();
+  EXPECT_TRUE(window.gui_lock()->locked());
+
+  int asked = 0;
+  tcModalScript cancel;
+  cancel.then([&](QDialog* d) { ++asked, d->reject(); }).run();
   QTest::mousePress(&window, Qt::RightButton, Qt::NoModifier, QPoint(320, 300));
-  ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0], tcAPBench::kAllBits);
+  EXPECT_EQ(asked, 1);
   EXPECT_FALSE(window.menu()->isVisible());
+
+  tcModalScript unlock;
+  unlock.type("42").box(QMessageBox::Ok).run();
+  QTest::mousePress(&window, Qt::RightButton, Qt::NoModifier, QPoint(320, 300));
+  EXPECT_EQ(unlock.log, (std::vector<QString>{"Restricted Access Code Required",
+                                              "GUI Lock|This GUI interface is now unlocked."}));
+  EXPECT_TRUE(window.menu()->isVisible());
+  window.menu()->hide();
+  EXPECT_FALSE(window.gui_lock()->locked());
+  EXPECT_FALSE(tcDeviceConfig(maps, "Studio").ulck());
   window.close();
 }
 
@@ -163,12 +195,64 @@ class PanelOnline : public tcWindowOnline<TK3Widget> {
   }
   tcGuiObject* knob() { return page_->findObject(1); }
   tcGuiObject* display() { return page_->findObject(2); }
+  void drag_knob() { drag_up(&window_, knob()->area().center(), 6); }
+  // The device's GUI code "42" guards the settings; the lock takes it.
+  void give_access(bool locked) {
+    ASSERT_EQ(window_.devices()->current()->set_access(tcCrc32::of_text("42"),
+                                                       tcGuiRestriction::kSettings, locked),
+              0);
+    window_.gui_lock()->load_from_device();
+  }
 
   GainPage* page_ = nullptr;
 };
 
+TEST_F(PanelOnline, ALockedPanelRefusesAKnobDragUntilTheCodeIsGiven) {
+  give_access(false);
+  tcModalScript lock;
+  lock.box(QMessageBox::Yes).type("42").box(QMessageBox::Ok).run();
+  window_.slot_gui_lock();
+  ASSERT_TRUE(window_.gui_lock()->locked());
+
+  SETTINGS& bank = *stores().banks().set(0);
+  const uint32_t before = bank.raw(kGain);
+  int asked = 0;
+  tcModalScript cancel;
+  cancel.then([&](QDialog* d) { ++asked, d->reject(); }).run();
+  drag_knob();
+  EXPECT_EQ(asked, 1);
+  EXPECT_EQ(bank.raw(kGain), before);
+
+  // The code unlocks; the gesture that asked for it does not act, the next one does.
+  tcModalScript unlock;
+  unlock.type("42").box(QMessageBox::Ok).run();
+  drag_knob();
+  EXPECT_FALSE(window_.gui_lock()->locked());
+  EXPECT_EQ(bank.raw(kGain), before);
+  drag_knob();
+  EXPECT_EQ(bank.raw(kGain), before + 6);
+  ASSERT_TRUE(wait([&] { return !stores().bank_send().record(0)->any(); }));
+  QThread::msleep(300);  // the frames are on their way to the simulator
+  stop_simulator();
+  EXPECT_EQ(state_.bank(0).set->raw(kGain), before + 6);
+}
+
+TEST_F(PanelOnline, AClosingWhileTheUnlockDialogRunsWaitsForTheGestureToEnd) {
+  give_access(true);
+  // As Ctrl+C would: the close comes while the press on the knob waits for the code.
+  tcModalScript close;
+  close.then([&](QDialog*) { window_.close(); }).run();
+  drag_knob();
+  EXPECT_NE(window_.context(), nullptr);
+  EXPECT_TRUE(wait([&] { return window_.context() == nullptr; }));
+}
+
 TEST_F(PanelOnline, AKnobDragIsSentAndMarksTheBankTweaked) {
-  EXPECT_EQ(window_.main_group()->findObject(tcControlGroupMain::kStatOnline)->text(), "Online");
+  const auto* status = static_cast<const tcGuiDisplay*>(
+      window_.main_group()->findObject(tcControlGroupMain::kStatOnline));
+  EXPECT_EQ(status->text(), "Online");
+  // A skin without status colours keeps the display's own.
+  EXPECT_EQ(status->text_colour(), status->colour(tcGuiDisplay::kFg));
   SETTINGS& bank = *stores().banks().set(0);
   const uint32_t before = bank.raw(kGain);
   drag_up(&window_, knob()->area().center(), 6);
@@ -240,6 +324,60 @@ TEST_F(PanelOnline, SavingAPresetNeedsAnEmptyOrUnlockedEntry) {
   window_.slot_pset_save();
   EXPECT_EQ(title, "Preset Save");
   EXPECT_EQ(text, "You must be online to perform this action.");
+}
+
+// On the default skin, with its status colours.
+class DefaultSkinOnline : public tcWindowOnline<TK3Widget> {
+ protected:
+  void before_online() override { ASSERT_EQ(window_.load_skin(QString(), false, true), 0); }
+  uint32_t status_colour() const {
+    return window_.main_group()->findObject(tcControlGroupMain::kStatOnline)->text_colour();
+  }
+  uint32_t skin_colour(const char* name) const { return *window_.panel()->find_colour(name); }
+};
+
+TEST_F(DefaultSkinOnline, EachConnectionStateShowsInItsSkinColour) {
+  ASSERT_NE(window_.panel()->find_colour("STATUS_ONLINE"), nullptr);
+  EXPECT_EQ(status_colour(), skin_colour("STATUS_ONLINE"));
+  window_.slot_connect();  // the login is asked for again
+  EXPECT_EQ(status_colour(), skin_colour("STATUS_PENDING"));
+  window_.slot_connecting();
+  EXPECT_EQ(status_colour(), skin_colour("STATUS_TRYING"));
+  window_.connection()->set_online(false);
+  ASSERT_TRUE(wait([&] { return window_.connection()->state() == tcConnection::kOffline; }));
+  EXPECT_EQ(status_colour(), skin_colour("STATUS_OFFLINE"));
+}
+
+class DefaultSkinWithPassword : public DefaultSkinOnline {
+ protected:
+  uint32_t password_code() const override { return 0x1234ABCD; }
+};
+
+TEST_F(DefaultSkinWithPassword, ARejectedLoginShowsInTheRejectedColour) {
+  std::vector<std::pair<QString, uint32_t>> shown;
+  QObject::connect(window_.connection(), &tcConnection::sig_status_changed, &window_, [&] {
+    shown.emplace_back(window_.connection()->status_text(), status_colour());
+  });
+  bool rejected = false;
+  window_.connection()->set_login_prompt([&] {
+    rejected = true;
+    return tcConnection::LoginEntry();  // cancelled
+  });
+  window_.connection()->set_online(true);
+  // The link that the cancel switched off reports its end last.
+  ASSERT_TRUE(wait([&] {
+    return rejected && !window_.connection()->online() && !shown.empty() &&
+           shown.back().first == "Offline";
+  }));
+  const auto pending =
+      std::find_if(shown.begin(), shown.end(), [](const auto& s) { return s.first == "Pending"; });
+  const auto rejection =
+      std::find_if(shown.begin(), shown.end(), [](const auto& s) { return s.first == "Rejected"; });
+  ASSERT_NE(pending, shown.end());
+  ASSERT_NE(rejection, shown.end());
+  EXPECT_EQ(pending->second, skin_colour("STATUS_PENDING"));
+  EXPECT_EQ(rejection->second, skin_colour("STATUS_REJECTED"));
+  EXPECT_EQ(shown.back().second, skin_colour("STATUS_OFFLINE"));  // on-line mode is off
 }
 
 }  // namespace

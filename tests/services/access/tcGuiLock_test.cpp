@@ -11,7 +11,7 @@
 #include "link/devices/tcDeviceList.h"
 #include "params/GLOBALS.h"
 #include "services/access/tcPasswordDlg.h"
-#include "services/tcModalScript.h"
+#include "support/tcModalScript.h"
 
 namespace {
 
@@ -113,9 +113,11 @@ TEST_F(GuiLock, RestrictedControlsAskForTheCodeWhileLocked) {
   EXPECT_EQ(wrong.log[0], "Restricted Access Code Required");
   EXPECT_EQ(wrong.log[1], "GUI Lock|Wrong password! This GUI interface remains locked.\n");
 
-  // Off-line the held code is cleared; the device's code still opens the lock.
+  // Off-line the held code and restrictions are cleared: only the all-bits
+  // class asks, and the device's code still opens the lock.
   lock.clear_access();
   EXPECT_TRUE(lock.locked());
+  EXPECT_EQ(lock.check(5000), tcGuiLock::kNotRestricted);
   tcModalScript right;
   right.type("42").box(QMessageBox::Ok).run();
   EXPECT_EQ(lock.check_mask(tcGuiRestriction::kAll), tcGuiLock::kUnlocked);
@@ -128,8 +130,9 @@ TEST(GuiLockMasks, ControlIdsMapToTheirRestrictionClasses) {
   const struct {
     int id;
     uint32_t mask;
-  } cases[] = {{1001, 0}, {1005, 0},   {1037, 0},   {8028, 0},  {9006, 0}, {11042, 0}, {1006, 6},
-               {1035, 6}, {9007, 6},   {1007, 32},  {1014, 16}, {1015, 1}, {1022, 16}, {1033, 4},
-               {1034, 2}, {9003, ~0u}, {9004, ~0u}, {1008, 1},  {0, 1},    {11043, 1}};
+  } cases[] = {{1001, 0},  {1005, 0},  {1037, 0},  {1038, 0}, {8028, 0},  {9006, 0},   {11036, 0},
+               {11042, 0}, {1006, 6},  {1035, 6},  {9007, 6}, {1007, 32}, {1014, 16},  {1015, 1},
+               {1016, 16}, {1022, 16}, {1024, 16}, {1033, 4}, {1034, 2},  {9003, ~0u}, {9004, ~0u},
+               {1008, 1},  {2012, 1},  {0, 1},     {11043, 1}};
   for (const auto& c : cases) EXPECT_EQ(tcGuiLock::mask_of(c.id), c.mask) << c.id;
 }

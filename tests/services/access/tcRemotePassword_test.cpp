@@ -10,7 +10,7 @@
 #include "link/devices/tcDeviceList.h"
 #include "params/GLOBALS.h"
 #include "services/access/tcPswdEntryDlg.h"
-#include "services/tcModalScript.h"
+#include "support/tcModalScript.h"
 
 namespace {
 

@@ -3,19 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QProgressBar>
 #include <QTemporaryDir>
 
 #include "link/transport/tcLinkTestWorld.h"
 #include "services/firmware/tcFileDownloader.h"
 #include "services/tcSimConsole.h"
 #include "support/tcModalDriver.h"
+#include "tests/services/firmware/tcFirmwareTransfer.h"
 
 namespace {
-
-const QByteArray kHeader =
-    "MORVALLION QX770X UPGRADE\r\nBUILD:Mar 3 2011\r\nDSPVER:3.2\r\nMCSVER:1.4\r\n"
-    "APVER:2.8.1\r\nENDHEADER\r\n";
 
 class FirmwareFile : public ::testing::Test {
  protected:
@@ -48,8 +44,9 @@ TEST_F(FirmwareFile, ImagesThatAreNotOursAreRefusedAndNothingIsSent) {
   EXPECT_TRUE(text.endsWith("Signature found: ???"));
 
   answer_next_box(QMessageBox::No, &title, &text);
-  EXPECT_EQ(tcFirmwareUpgrade::run_file(nullptr, link, write(kHeader + "data")),
-            tcFirmwareUpgrade::kCancelled);
+  EXPECT_EQ(
+      tcFirmwareUpgrade::run_file(nullptr, link, write(QByteArray(kTestImageHeader) + "data")),
+      tcFirmwareUpgrade::kCancelled);
   EXPECT_EQ(title, "Verify Download");
   EXPECT_TRUE(text.startsWith("MORVALLION QX770X UPGRADE\nAP Version: 2.8.1\n"));
 
@@ -63,21 +60,10 @@ TEST_F(FirmwareFile, ImagesThatAreNotOursAreRefusedAndNothingIsSent) {
 TEST_F(FirmwareFile, AnImageOfFiftyBlocksReachesTheSimulator) {
   tcSimConsole console;
   ASSERT_TRUE(console.start());
-  QByteArray image = kHeader;
-  image.append(QByteArray(50 * 1024 - image.size(), '\x5a'));
-  const QString path = write(image);
-
+  const QString path = write(test_image(50));
   std::vector<int> progress;
   QString title, text;
-  // The confirmation, then the transfer dialog, then its success box.
-  on_next_modal<QMessageBox>([&](QMessageBox* verify) {
-    on_next_modal<tcFileDownloader>([&](tcFileDownloader* d) {
-      QObject::connect(d->progress_bar(), &QProgressBar::valueChanged,
-                       [&](int value) { progress.push_back(value); });
-      answer_next_box(QMessageBox::Ok, &title, &text);
-    });
-    verify->button(QMessageBox::Yes)->click();
-  });
+  answer_transfer(&progress, &title, &text);
   EXPECT_EQ(tcFirmwareUpgrade::run_file(nullptr, *console.link(), path, 100),
             tcFirmwareUpgrade::kDone);
   EXPECT_EQ(title, "Download Success");
