@@ -1,19 +1,19 @@
-// The front panel on its test skin with the Main group: a full repaint of the
-// panel against a bare blit of a panel-sized image, and one meter-timer tick
-// (the newest record taken from the listener and handed through the groups)
-// against copying one record.
+// The front panel on the default skin this build made, with all its groups: a
+// full repaint of the panel against a bare blit of a panel-sized image, and one
+// meter-timer tick (the newest record taken from the listener and handed
+// through the groups) against copying one record.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QFileInfo>
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QTemporaryDir>
-#include <chrono>
 #include <cstring>
 #include <memory>
 
 #include "app/core/tcOptions.h"
+#include "bench/tcBaseline.h"
 #include "link/protocol/tcMeterRecord.h"
 #include "link/transport/tcApStores.h"
 #include "link/transport/tcMeterIface.h"
@@ -30,8 +30,8 @@ struct Panel {
       static char* argv[] = {name, nullptr};
       static QApplication app(argc, argv);
     }
-    const QString skin = QFileInfo(QStringLiteral(__FILE__)).absolutePath() +
-                         QStringLiteral("/../tests/panel/data/frontpanel");
+    const QString skin = QDir(QCoreApplication::applicationDirPath())
+                             .filePath(QStringLiteral("../bin/fp_skins/default"));
     tcPanelStores s;
     s.banks = &stores.banks();
     s.globals = &stores.globals();
@@ -68,57 +68,43 @@ Panel& panel() {
   return p;
 }
 
-template <class Work>
-double seconds_per(int rounds, Work work) {
-  const auto start = std::chrono::steady_clock::now();
-  for (int i = 0; i < rounds; ++i) work();
-  return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / rounds;
-}
-
 void BM_FullPanelRepaint(benchmark::State& state) {
   Panel& p = panel();
   if (!p.loaded) {
-    state.SkipWithError("front-panel skin did not load");
+    state.SkipWithError("the default skin is not built");
     return;
   }
-  const auto blit = [&p] {
+  const tcBaseline blit("blit", [&p] {
     QPainter painter(&p.image);
     painter.drawImage(0, 0, p.blit_source);
-  };
-  const auto repaint = [&p] {
+  });
+  for (auto _ : state) {
     QPainter painter(&p.image);
     p.bench->paint(painter, p.image.rect());
-  };
-  for (auto _ : state) repaint();
-  // The baseline of the same run: a bare blit of a panel-sized image.
-  const double baseline = seconds_per(200, blit);
-  const double panel_time = seconds_per(200, repaint);
-  state.counters["blit_us"] = baseline * 1e6;
-  state.counters["ratio_to_blit"] = panel_time / baseline;
+  }
+  blit.report(state);
 }
 BENCHMARK(BM_FullPanelRepaint)->Unit(benchmark::kMicrosecond);
 
 void BM_MeterTick(benchmark::State& state) {
   Panel& p = panel();
   if (!p.loaded) {
-    state.SkipWithError("front-panel skin did not load");
+    state.SkipWithError("the default skin is not built");
     return;
   }
   tcMeterRecord taken;
-  const auto tick = [&] {
+  uint8_t copy[tcMeterRecord::kSize];
+  const tcBaseline record_copy("copy", [&] {
+    std::memcpy(copy, p.record, sizeof copy);
+    benchmark::DoNotOptimize(copy);
+  });
+  for (auto _ : state) {
     // As the listener thread stores a record and the meter timer takes it.
     p.record[tcMeterRecord::kTagOffset] = p.listener.request_tag();
     p.listener.store_record(p.record, sizeof p.record);
     if (p.listener.take_record(taken) == 0) p.bench->meter_record(taken);
-  };
-  for (auto _ : state) tick();
-  uint8_t copy[tcMeterRecord::kSize];
-  const double baseline = seconds_per(10000, [&] {
-    std::memcpy(copy, p.record, sizeof copy);
-    benchmark::DoNotOptimize(copy);
-  });
-  state.counters["copy_ns"] = baseline * 1e9;
-  state.counters["ratio_to_copy"] = seconds_per(10000, tick) / baseline;
+  }
+  record_copy.report(state);
 }
 BENCHMARK(BM_MeterTick)->Unit(benchmark::kMicrosecond);
 
