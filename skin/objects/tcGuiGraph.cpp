@@ -1,6 +1,7 @@
 #include "skin/objects/tcGuiGraph.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -211,8 +212,9 @@ void tcGuiGraph::draw_labels(QPainter& painter) {
         painter.drawText(QRect(p - 20, plot.bottom() + 2, 40, kGutterBottom - 2),
                          Qt::AlignHCenter | Qt::AlignTop, g.labels[i]);
       } else {
-        const int p = plot.y() + to_pixel(y_axis_, g.majors[i]);
-        painter.drawText(QRect(plot.x() - kGutterLeft, p - 6, kGutterLeft - 3, 12),
+        // A label at the plot's edge stays inside the graph.
+        const int p = std::max(std::min(plot.y() + to_pixel(y_axis_, g.majors[i]) - 6, h_ - 12), 0);
+        painter.drawText(QRect(plot.x() - kGutterLeft, p, kGutterLeft - 3, 12),
                          Qt::AlignRight | Qt::AlignVCenter, g.labels[i]);
       }
     }
