@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <QWheelEvent>
-#include <array>
 
 #include "skin/draggers/tcSpectrumDragger.h"
 #include "tests/panel/groups/tcPageWorld.h"
@@ -15,18 +14,6 @@ namespace {
 
 constexpr uint32_t kAudio = 0xFF40C0FFu;  // the test skin's audio colour
 constexpr float kSpan = 48.0f;            // the graph's spectrum range
-
-// A meter record whose analysis block (record bytes 184 to 683) holds `block`
-// from its first byte on.
-tcMeterRecord record_with(std::initializer_list<std::pair<size_t, uint8_t>> block) {
-  std::array<uint8_t, tcMeterRecord::kSize> raw{};
-  std::copy(tcMeterRecord::kMagic, tcMeterRecord::kMagic + tcMeterRecord::kMagicSize, raw.begin());
-  raw[tcMeterRecord::kFormatOffset] = tcMeterRecord::kFormat;
-  for (const auto& b : block) raw[tcMeterRecord::kAnalysisOffset + b.first] = b.second;
-  tcMeterRecord r;
-  r.decode(raw.data(), raw.size());
-  return r;
-}
 
 class SpectrumView : public ::testing::Test {
  protected:
@@ -52,10 +39,11 @@ class SpectrumView : public ::testing::Test {
   tcSpectrumView* view_ = nullptr;
 };
 
-// Band 0: block bytes 1 to 16 (record bytes 185 to 200); band 1: 17 to 32;
-// band 30: 481 to 496. The loudest bin is the band's level.
+// The analysis block starts at record byte 184; its spectrum at 185. Band 0:
+// record bytes 185 to 200; band 1: 201 to 216; band 30: 665 to 680. The
+// loudest bin is the band's level.
 const tcMeterRecord kGolden =
-    record_with({{1, 255}, {16, 2}, {32, 128}, {481, 1}, {496, 204}, {497, 255}});
+    tcPageWorld::record({{185, 255}, {200, 2}, {216, 128}, {665, 1}, {680, 204}, {681, 255}});
 
 TEST_F(SpectrumView, TheSharedGraphShowsTheBandsOfTheNewestRecord) {
   tcGuiApGraph* graph = world_.graph();
@@ -88,7 +76,7 @@ TEST_F(SpectrumView, TheSharedGraphShowsTheBandsOfTheNewestRecord) {
 
   // An oscilloscope frame (bit 0 of the block's first byte) leaves it as it is.
   const qint64 drawn = view_->picture().cacheKey();
-  world_.bench()->meter_record(record_with({{0, 1}, {1, 10}, {32, 255}}));
+  world_.bench()->meter_record(tcPageWorld::record({{184, 1}, {185, 10}, {216, 255}}));
   EXPECT_DOUBLE_EQ(view_->levels()[0], 0.0);
   EXPECT_NEAR(view_->levels()[1], -24.9, 0.01);
   EXPECT_EQ(view_->picture().cacheKey(), drawn);
