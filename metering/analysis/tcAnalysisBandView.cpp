@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "app/core/tcAnalysisOptions.h"
-#include "metering/analysis/tcSpectrum.h"
+#include "link/protocol/tcSpectrum.h"
 
 tcAnalysisBandView::tcAnalysisBandView(int type, const char* section, unsigned keys,
                                        tcAnalysisConfig& config, tcAnalysisOptions& options)

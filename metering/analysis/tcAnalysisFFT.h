@@ -6,7 +6,7 @@
 
 #include "metering/analysis/tcAnalysisView.h"
 #include "metering/analysis/tcColumnPlot.h"
-#include "metering/analysis/tcSpectrum.h"
+#include "link/protocol/tcSpectrum.h"
 
 class tcAnalysisFFT : public tcAnalysisView {
  public:

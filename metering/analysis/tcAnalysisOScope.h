@@ -4,7 +4,7 @@
 #include <array>
 
 #include "metering/analysis/tcAnalysisView.h"
-#include "metering/analysis/tcSpectrum.h"
+#include "link/protocol/tcSpectrum.h"
 
 class tcAnalysisOScope : public tcAnalysisView {
  public:

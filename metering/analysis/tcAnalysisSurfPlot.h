@@ -8,7 +8,7 @@
 #include <deque>
 
 #include "metering/analysis/tcAnalysisView.h"
-#include "metering/analysis/tcSpectrum.h"
+#include "link/protocol/tcSpectrum.h"
 
 class tcAnalysisSurfPlot : public tcAnalysisView {
  public:

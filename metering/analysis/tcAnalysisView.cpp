@@ -8,7 +8,7 @@
 
 #include "app/core/tcAnalysisConfig.h"
 #include "metering/analysis/tcAnalysisViewDlg.h"
-#include "metering/analysis/tcSpectrum.h"
+#include "link/protocol/tcSpectrum.h"
 #include "metering/meters/tcGradient.h"
 #include "metering/meters/tcSettingsFlush.h"
 

@@ -5,7 +5,7 @@
 // the current level by a fraction of the distance each frame. All in dB.
 #include <array>
 
-#include "metering/analysis/tcSpectrum.h"
+#include "link/protocol/tcSpectrum.h"
 
 class tcBandDynamics {
  public:

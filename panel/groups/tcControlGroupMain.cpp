@@ -2,6 +2,7 @@
 
 #include "link/protocol/tcMeterRecord.h"
 #include "panel/framework/tcAPBench.h"
+#include "panel/groups/tcSpectrumView.h"
 #include "params/SETTINGS.h"
 #include "params/tcQuickSave.h"
 #include "skin/objects/tcGuiApGraph.h"
@@ -14,6 +15,8 @@ constexpr uint16_t kAnalysisType = 0x200C;
 constexpr uint16_t kAnalysisChain = 0x200D;
 // Changes from the analysis selection reach the window with this source.
 constexpr int kAnalysisSource = 3;
+// The window's connection state while the processor accepts the console.
+constexpr int kConnectionOnline = 3;
 
 const tcControlGroup::KnobRow kKnobs[] = {
     {tcControlGroupMain::kHdpnKnob, 0, kHeadphoneLevel, ""},
@@ -123,6 +126,7 @@ tcControlGroupMain::tcControlGroupMain(tcAPBench* bench) : tcControlGroup(bench,
     }
   }
   refreshControls();
+  if (tcGuiApGraph* g = graph()) spectrum_ = std::make_unique<tcSpectrumView>(g, kSpectrumSlot);
 }
 
 tcControlGroupMain::~tcControlGroupMain() = default;
@@ -191,8 +195,7 @@ void tcControlGroupMain::onGlobalChanged(uint16_t id) {
 }
 
 void tcControlGroupMain::onMeterRecord(const tcMeterRecord& record) {
-  tcGuiApGraph* g = graph();
-  if (!g) return;
+  // A page may draw its readings on a graph of its own.
   const int page = bench()->page();
   for (const FeedRow& feed : kFeeds) {
     tcControlGroup* target = bench()->group(feed.slot);
@@ -209,7 +212,19 @@ void tcControlGroupMain::onMeterRecord(const tcMeterRecord& record) {
     readings.extra = record.byte(feed.extra);
     target->onGraphReadings(readings);
   }
-  if (g->visible()) bench()->invalidate(g->area());
+  if (spectrum_) spectrum_->take(record);
+  repaintGraph();
+}
+
+void tcControlGroupMain::onStatusChanged() {
+  if (!spectrum_ || bench()->connection_state() == kConnectionOnline) return;
+  spectrum_->clear();
+  repaintGraph();
+}
+
+void tcControlGroupMain::repaintGraph() const {
+  const tcGuiApGraph* g = graph();
+  if (g && g->visible()) bench()->invalidate(g->area());
 }
 
 void tcControlGroupMain::onButton(int id) {

@@ -3,7 +3,12 @@
 // preset status, the flow buttons that select the pages, preset and A/B
 // quick-save buttons, the on-line switch, the headphone level and the shared
 // processing graph, which it feeds from the meter records for the page shown.
+// While no page borrows the graph it shows the live spectrum.
+#include <memory>
+
 #include "panel/framework/tcControlGroup.h"
+
+class tcSpectrumView;
 
 class tcControlGroupMain : public tcControlGroup {
   Q_OBJECT
@@ -37,8 +42,10 @@ class tcControlGroupMain : public tcControlGroup {
     kQsaveAB = 1041,
     kHdpnKnob = 1042,
   };
-  // Graph mode of the shared graph.
+  // Graph mode of the shared graph; the spectrum's dragger sits in the slot
+  // its bit 0 selects.
   static constexpr int kGraphMode = 5;
+  static constexpr int kSpectrumSlot = kGraphMode & 1;
   // Looks of the A/B buttons.
   static constexpr uint32_t kPlainColour = 0xFFFFFFFFu;
   static constexpr uint32_t kHighlightColour = 0xFF60E060u;
@@ -54,6 +61,8 @@ class tcControlGroupMain : public tcControlGroup {
   void show(bool on) override;
   void afterShow() override;
   void onMeterRecord(const tcMeterRecord& record) override;
+  // Off-line the spectrum empties.
+  void onStatusChanged() override;
   void onButton(int id) override;
   void onSwitchToggled(int id, int state) override;
   void onDisplayClicked(int id) override;
@@ -69,6 +78,8 @@ class tcControlGroupMain : public tcControlGroup {
   void showOnline(bool on) { setSwitch(kOnline, on ? 1 : 0); }
   // A/B: highlight of the slot the live set stands for, and the copy label.
   void drawQuickSave();
+  // None without a graph.
+  tcSpectrumView* spectrum() const { return spectrum_.get(); }
 
  signals:
   // A quick-save file could not be written; the text tells the user why.
@@ -78,4 +89,7 @@ class tcControlGroupMain : public tcControlGroup {
   // Steps of the construction that refreshAll() repeats.
   void refreshControls();
   void quickSave(int button);
+  void repaintGraph() const;
+
+  std::unique_ptr<tcSpectrumView> spectrum_;
 };

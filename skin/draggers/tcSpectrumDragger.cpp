@@ -8,6 +8,10 @@ tcSpectrumDragger::tcSpectrumDragger(tcGuiApGraph* graph, QObject* parent)
 
 tcSpectrumDragger::~tcSpectrumDragger() = default;
 
+void tcSpectrumDragger::draw_curves(QPainter& p) {
+  if (layer_) layer_(p);
+}
+
 int tcSpectrumDragger::left_press(int x, int y) {
   tcGuiGraphDragger::left_press(x, y);
   held_ = !(graph() && graph()->disabled());
@@ -27,6 +31,6 @@ int tcSpectrumDragger::drag(int dx, int dy, int) {
 int tcSpectrumDragger::wheel(int step, int modifiers) {
   if (graph() && graph()->disabled()) return 0;
   const int shift = step * kWheelShift * ((modifiers & tcGuiObject::kShift) ? 5 : 1);
-  if (shift) emit sig_shift(shift, 0);
+  if (shift) emit sig_shift(0, -shift);
   return 0;
 }

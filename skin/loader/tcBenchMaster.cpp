@@ -83,7 +83,7 @@ const char* attribute(const char** atts, const char* name) {
 }
 
 enum RectArg { kX, kY, kW, kH };
-enum FontArg { kFace, kSize, kBold, kItalic, kAngle, kSpace };
+enum FontArg { kFace, kSize, kBold, kItalic, kAngle, kSpace, kWordSpace };
 enum ScreenArg { kVisible, kImage, kMeta, kTitle, kNumber, kScreenX, kScreenY };
 enum RefArg { kObjRef, kRefMeta, kXOffset, kYOffset };
 
@@ -279,6 +279,9 @@ struct tcBenchMaster::Handlers {
       case kAngle:
         f.angle = integer(value);
         break;
+      case kWordSpace:
+        f.word_space = std::clamp(integer(value), 0, 100);
+        break;
       default:
         f.spacing = integer(value);
         break;
@@ -391,10 +394,10 @@ const tcXmlData::AttrRow H::kRegionAttrs[] = {
     {"h", kH, &H::set_region}, {nullptr, 0, nullptr},
 };
 const tcXmlData::AttrRow H::kFontAttrs[] = {
-    {"face", kFace, &H::set_font},   {"size", kSize, &H::set_font},
-    {"bold", kBold, &H::set_font},   {"italic", kItalic, &H::set_font},
-    {"angle", kAngle, &H::set_font}, {"space", kSpace, &H::set_font},
-    {nullptr, 0, nullptr},
+    {"face", kFace, &H::set_font},           {"size", kSize, &H::set_font},
+    {"bold", kBold, &H::set_font},           {"italic", kItalic, &H::set_font},
+    {"angle", kAngle, &H::set_font},         {"space", kSpace, &H::set_font},
+    {"wordspace", kWordSpace, &H::set_font}, {nullptr, 0, nullptr},
 };
 const tcXmlData::AttrRow H::kScreenAttrs[] = {
     {"visible", kVisible, &H::set_screen}, {"image", kImage, &H::set_screen},

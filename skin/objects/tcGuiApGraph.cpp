@@ -27,22 +27,7 @@ void tcGuiApGraph::set_colour(int arg, uint32_t colour) {
   }
 }
 
-void tcGuiApGraph::finish() {
-  tcGuiGraph::finish();
-  tell_plot_size();
-}
-
-void tcGuiApGraph::set_width(int w) {
-  tcGuiGraph::set_width(w);
-  tell_plot_size();
-}
-
-void tcGuiApGraph::set_height(int h) {
-  tcGuiGraph::set_height(h);
-  tell_plot_size();
-}
-
-void tcGuiApGraph::tell_plot_size() {
+void tcGuiApGraph::plot_resized() {
   for (const auto& d : draggers_) {
     if (d) d->set_plot_size(x_axis().size, y_axis().size);
   }

@@ -14,9 +14,6 @@ class tcGuiApGraph : public tcGuiGraph {
   tcGuiApGraph(tcBench* bench, int id, const tcString& name);
   ~tcGuiApGraph() override;
 
-  void finish() override;
-  void set_width(int w) override;
-  void set_height(int h) override;
   bool left_press(int x, int y) override;
   void release(int x, int y) override;
   bool right_press(int x, int y) override;
@@ -48,11 +45,12 @@ class tcGuiApGraph : public tcGuiGraph {
 
  protected:
   void set_colour(int arg, uint32_t colour) override;
+  // The draggers learn the plot's new size.
+  void plot_resized() override;
 
  private:
   void answer(int bits);
   QPoint to_plot(int x, int y) const;
-  void tell_plot_size();
 
   uint32_t audio_ = 0xFF00FF00u;
   QPointer<tcGuiGraphDragger> draggers_[2];

@@ -1,6 +1,7 @@
 #pragma once
 // A skin font: the face and look named by a `font` element, and the line
-// spacing that multi-line texts use.
+// spacing that multi-line texts use. Texts whose letters are spread by blanks
+// read as words in a font whose blanks are narrowed (word space below 100).
 #include <QFont>
 
 #include "app/core/tcString.h"
@@ -18,4 +19,6 @@ class tcGuiFont {
   bool italic = false;
   int angle = 0;
   int spacing = 11;
+  // Width of a blank in percent of the face's own.
+  int word_space = 100;
 };

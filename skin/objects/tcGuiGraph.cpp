@@ -1,6 +1,7 @@
 #include "skin/objects/tcGuiGraph.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -79,15 +80,18 @@ void tcGuiGraph::set_height(int h) {
 }
 
 QRect tcGuiGraph::plot_rect() const {
-  const int w = w_ - kGutterLeft - kGutterRight;
-  const int h = h_ - kGutterTop - kGutterBottom;
-  return QRect(kGutterLeft, kGutterTop, w > 1 ? w : 1, h > 1 ? h : 1);
+  const int left = kGutterLeft + (y_title_.isEmpty() ? 0 : kTitleColumn);
+  const int top = kGutterTop + (title_.isEmpty() ? 0 : kTitleRow);
+  const int w = w_ - left - kGutterRight;
+  const int h = h_ - top - kGutterBottom;
+  return QRect(left, top, w > 1 ? w : 1, h > 1 ? h : 1);
 }
 
 void tcGuiGraph::size_axes() {
   const QRect plot = plot_rect();
   x_axis_.size = plot.width();
   y_axis_.size = plot.height();
+  plot_resized();
 }
 
 void tcGuiGraph::set_axis(bool x, int kind, float minimum, float maximum) {
@@ -105,8 +109,10 @@ void tcGuiGraph::set_marks(bool x, std::vector<Mark> marks) {
 
 void tcGuiGraph::set_titles(const QString& title, const QString& y_title) {
   if (title == title_ && y_title == y_title_) return;
+  const QRect before = plot_rect();
   title_ = title;
   y_title_ = y_title;
+  if (plot_rect() != before) size_axes();
   repaint();
 }
 
@@ -206,24 +212,25 @@ void tcGuiGraph::draw_labels(QPainter& painter) {
         painter.drawText(QRect(p - 20, plot.bottom() + 2, 40, kGutterBottom - 2),
                          Qt::AlignHCenter | Qt::AlignTop, g.labels[i]);
       } else {
-        const int p = plot.y() + to_pixel(y_axis_, g.majors[i]);
-        painter.drawText(QRect(0, p - 6, kGutterLeft - 3, 12), Qt::AlignRight | Qt::AlignVCenter,
-                         g.labels[i]);
+        // A label at the plot's edge stays inside the graph.
+        const int p = std::max(std::min(plot.y() + to_pixel(y_axis_, g.majors[i]) - 6, h_ - 12), 0);
+        painter.drawText(QRect(plot.x() - kGutterLeft, p, kGutterLeft - 3, 12),
+                         Qt::AlignRight | Qt::AlignVCenter, g.labels[i]);
       }
     }
   }
-  // The titles sit inside the plot, over the curves: the title at the top,
-  // the y axis' name along the left edge.
+  // The titles in their own room: the title over the plot, the y axis'
+  // name reading upwards left of the y labels.
   if (!title_.isEmpty()) {
-    painter.drawText(QRect(plot.x(), plot.y() + 2, plot.width(), 12),
-                     Qt::AlignHCenter | Qt::AlignTop, title_);
+    painter.drawText(QRect(plot.x(), plot.y() - kTitleRow, plot.width(), kTitleRow),
+                     Qt::AlignHCenter | Qt::AlignVCenter, title_);
   }
   if (!y_title_.isEmpty()) {
     painter.save();
-    painter.translate(plot.x() + 2, plot.y() + plot.height() / 2);
+    painter.translate(0, plot.y() + plot.height() / 2);
     painter.rotate(-90);
-    painter.drawText(QRect(-plot.height() / 2, 0, plot.height(), 12),
-                     Qt::AlignHCenter | Qt::AlignTop, y_title_);
+    painter.drawText(QRect(-plot.height() / 2, 0, plot.height(), kTitleColumn),
+                     Qt::AlignHCenter | Qt::AlignVCenter, y_title_);
     painter.restore();
   }
 }

@@ -30,6 +30,10 @@ class tcGuiGraph : public tcGuiObject {
   static constexpr int kGutterBottom = 14;
   static constexpr int kGutterTop = 4;
   static constexpr int kGutterRight = 6;
+  // A title takes a row above the plot, a y title a column left of the y
+  // labels, so neither is drawn over the curves.
+  static constexpr int kTitleRow = 13;
+  static constexpr int kTitleColumn = 12;
 
   ~tcGuiGraph() override;
 
@@ -50,7 +54,8 @@ class tcGuiGraph : public tcGuiObject {
   // Marks of an axis in place of the automatic steps; none brings those back.
   void set_marks(bool x, std::vector<Mark> marks);
   const std::vector<Mark>& marks(bool x) const { return x ? x_marks_ : y_marks_; }
-  // A title over the plot and a name along the y axis; empty texts draw nothing.
+  // A title over the plot and a name along the y axis; empty texts draw
+  // nothing and leave their room to the plot.
   void set_titles(const QString& title, const QString& y_title);
   const QString& title() const { return title_; }
   const QString& y_title() const { return y_title_; }
@@ -69,7 +74,9 @@ class tcGuiGraph : public tcGuiObject {
   // The colour of a `color` attribute of the graph; arg counts from kPlotBg.
   virtual void set_colour(int arg, uint32_t colour);
   static void colour_setter(tcXmlData& x, const char* value, int arg);
+  // The axes take the plot's size; then plot_resized().
   void size_axes();
+  virtual void plot_resized() {}
   // Grid values of an axis: majors (labelled) and minors.
   static void grid_of(const Axis& axis, std::vector<float>* majors, std::vector<float>* minors);
   // The grid of an axis as drawn: its marks when it has some, else the

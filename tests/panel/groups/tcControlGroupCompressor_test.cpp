@@ -114,10 +114,10 @@ TEST_F(CompressorPage, TheGraphShowsTheQuantityOnItsOwnScaleAndFollowsTheProcess
   ASSERT_EQ(graph->marks(false).size(), 4u);
   EXPECT_EQ(graph->marks(false).front().label, " 14:1");
   EXPECT_FLOAT_EQ(d->adjusters().at(0).value, world_.live().eng(0x1410));
-  // Another page gives the graph back with its own scale.
+  // Another page gives the graph back to the spectrum with its own scale.
   world_.bench()->select_page(tcAPBench::kPageInput);
   EXPECT_TRUE(graph->marks(false).empty());
-  EXPECT_EQ(graph->active_dragger(), nullptr);
+  EXPECT_EQ(graph->active_dragger(), world_.spectrum()->dragger());
 }
 
 TEST_F(CompressorPage, TheSstButtonsShareOneParameter) {

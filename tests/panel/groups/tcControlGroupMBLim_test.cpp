@@ -8,10 +8,13 @@
 
 #include "panel/groups/tcControlGroupFMOut.h"
 #include "panel/groups/tcControlGroupHDOut.h"
+#include "panel/groups/tcControlGroupMain.h"
+#include "panel/groups/tcSpectrumView.h"
 #include "params/SETTINGS.h"
 #include "skin/draggers/tcMBCheckDragger.h"
 #include "skin/draggers/tcMBSlideDragger.h"
 #include "skin/draggers/tcPEQDragger.h"
+#include "skin/draggers/tcSpectrumDragger.h"
 #include "skin/objects/tcGuiApGraph.h"
 #include "tests/panel/groups/tcPagesWorld.h"
 
@@ -209,10 +212,10 @@ TEST(BandGraphShared, WithoutAGraphOfItsOwnThePageTakesTheSharedOneWhileShown) {
   world.bench()->select_page(tcAPBench::kPageHdOut);
   EXPECT_EQ(shared->active_dragger(), hd->bandGraph());
   EXPECT_FLOAT_EQ(shared->y_axis().maximum, world.live().float_max(0x1730));
-  // Given back as it was found.
+  // Given back as it was found, to the spectrum.
   world.bench()->select_page(tcAPBench::kPageSystem);
   EXPECT_EQ(shared->dragger(0), nullptr);
-  EXPECT_EQ(shared->dragger(1), nullptr);
+  EXPECT_EQ(shared->dragger(1), world.bench()->main_group()->spectrum()->dragger());
   EXPECT_FLOAT_EQ(shared->y_axis().minimum, own.minimum);
   EXPECT_FLOAT_EQ(shared->y_axis().maximum, own.maximum);
 

@@ -126,12 +126,13 @@ TEST_F(ParametricPage, TheGraphDrawsTheResponseAndIsGivenBackWithThePage) {
   }
   EXPECT_GT(columns, plot.width() / 10 * 2 / 3);
 
-  // Another page gets the graph as it was.
+  // Another page gets the graph as it was: the spectrum on its scale.
   world_.bench()->select_page(tcAPBench::kPageInput);
-  EXPECT_EQ(graph->active_dragger(), nullptr);
+  EXPECT_EQ(graph->active_dragger(), world_.spectrum()->dragger());
   EXPECT_TRUE(graph->title().isEmpty());
   EXPECT_TRUE(graph->marks(false).empty());
-  EXPECT_FLOAT_EQ(graph->y_axis().minimum, -24.0f);
+  EXPECT_FLOAT_EQ(graph->y_axis().minimum, -48.0f);
+  EXPECT_FLOAT_EQ(graph->y_axis().maximum, 0.0f);
 }
 
 TEST(ParametricPageClose, ThePanelKeepsTheSpectrumRangeNotTheEqualisersScale) {

@@ -9,7 +9,9 @@
 
 #include "link/protocol/tcMeterRecord.h"
 #include "panel/groups/tcControlGroupMain.h"
+#include "panel/groups/tcSpectrumView.h"
 #include "panel/groups/tcTK3Bench.h"
+#include "skin/draggers/tcSpectrumDragger.h"
 #include "skin/objects/tcGuiApGraph.h"
 #include "tests/panel/tcFrontPanelWorld.h"
 
@@ -46,6 +48,8 @@ class tcPageWorld : public tcFrontPanelWorld {
   }
   tcGuiObject* named(const char* name) const { return bench_->find_object(name); }
   tcGuiApGraph* graph() const { return bench_->main_graph(); }
+  // The Main group's spectrum view on the shared graph.
+  tcSpectrumView* spectrum() const { return bench_->main_group()->spectrum(); }
 
   bool sent(uint16_t id) { return stores().bank_send().test(0, id); }
   bool global_sent(uint16_t id) { return stores().globals_send().test(id); }

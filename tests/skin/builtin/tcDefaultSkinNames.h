@@ -112,12 +112,12 @@ inline std::vector<tcSkinPage> pages() {
           .add(K::kRadioGroup, {"HDO_MBLIM_TYPE"})
           .add(K::kRadioItem, {"HDO_MBLIM_TYPE_THR", "HDO_MBLIM_TYPE_ATT", "HDO_MBLIM_TYPE_REL",
                                "HDO_MBLIM_TYPE_EQ"})
-          .add(K::kApGraph, {"MBLimDragger", "MBLimCheckbox"})
           .done());
   p.push_back(
       Builder("fm_out")
           .add(K::kFrame, {"FMO_FREE_DRAW"})
-          .add(K::kDynGraph, {"FMO_GRAPH"})
+          // The band graph of the page's own.
+          .add(K::kApGraph, {"FMO_GRAPH"})
           .pairs({"FMO_MSTR", "FMO_LIM_THR", "FMO_LIM_ATK", "FMO_LIM_RLS", "FMO_LIM_RLL",
                   "FMO_MBLIM_DRV", "FMO_AES_GAIN"})
           .add(K::kSlider, {"FMO_DELAY_C_KNOB", "FMO_DELAY_F_KNOB"})
@@ -133,7 +133,6 @@ inline std::vector<tcSkinPage> pages() {
           .add(K::kRadioGroup, {"FMO_MBLIM_TYPE"})
           .add(K::kRadioItem, {"FMO_MBLIM_TYPE_THR", "FMO_MBLIM_TYPE_ATT", "FMO_MBLIM_TYPE_REL",
                                "FMO_MBLIM_TYPE_COUPL", "FMO_MBLIM_TYPE_EQ", "FMO_MBLIM_TYPE_AVEQ"})
-          .add(K::kApGraph, {"MBLimDragger", "MBLimCheckbox"})
           .done());
   p.push_back(Builder("fm_plex")
                   .add(K::kFrame, {"FMP_FREE_DRAW"})

@@ -24,9 +24,11 @@ TEST(tcSpectrumDragger, DragsAndWheelStepsShiftTheView) {
   EXPECT_EQ(spy.count(), 1);
   d.wheel(-1, 0);
   d.wheel(1, tcGuiObject::kShift);
+  // A wheel step is a vertical shift: up (+1) as a drag upwards.
   ASSERT_EQ(spy.count(), 3);
-  EXPECT_EQ(spy[1][0].toInt(), -tcSpectrumDragger::kWheelShift);
-  EXPECT_EQ(spy[2][0].toInt(), 5 * tcSpectrumDragger::kWheelShift);
+  EXPECT_EQ(spy[1][0].toInt(), 0);
+  EXPECT_EQ(spy[1][1].toInt(), tcSpectrumDragger::kWheelShift);
+  EXPECT_EQ(spy[2][1].toInt(), -5 * tcSpectrumDragger::kWheelShift);
   w.graph.set_disabled(true);
   d.wheel(1, 0);
   EXPECT_EQ(spy.count(), 3);

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetricsF>
 #include <QTemporaryDir>
 #include <string>
 
@@ -145,7 +146,8 @@ TEST_F(BenchTest, TheColourTableHoldsTwoHundredFiftySixNames) {
 TEST_F(BenchTest, TablesDefaultsAndStandardFonts) {
   auto& b =
       load(skin("<gradient id='G'/><region id='R' x='5'/><offset id='O'/>"
-                "<font id='F' face='Courier' size='12' bold='1' angle='90' space='13'/>"));
+                "<font id='F' face='Courier' size='12' bold='1' angle='90' space='13'/>"
+                "<font id='W' wordspace='25'/><font id='WW' wordspace='250'/>"));
   EXPECT_EQ(*b.find_gradient("G"), "0.0,000000;1.0,FFFFFF");
   EXPECT_EQ(*b.find_region("R"), QRect(5, 0, 100, 100));
   EXPECT_EQ(*b.find_offset("O"), 0);
@@ -157,6 +159,15 @@ TEST_F(BenchTest, TablesDefaultsAndStandardFonts) {
   EXPECT_FALSE(f->italic);
   EXPECT_EQ(f->angle, 90);
   EXPECT_EQ(f->spacing, 13);
+  EXPECT_EQ(f->word_space, 100);
+  EXPECT_EQ(f->qfont().wordSpacing(), 0.0);
+  // Narrowed blanks: a quarter of the face's own; never wider than it.
+  const QFont narrow = b.find_font("W")->qfont();
+  QFont plain = narrow;
+  plain.setWordSpacing(0.0);
+  EXPECT_NEAR(narrow.wordSpacing(),
+              -0.75 * QFontMetricsF(plain).horizontalAdvance(QLatin1Char(' ')), 0.01);
+  EXPECT_EQ(b.find_font("WW")->word_space, 100);
   ASSERT_NE(b.hfont(), nullptr);
   EXPECT_EQ(b.hfont()->face, "Arial");
   EXPECT_EQ(b.hfont()->size, 14);

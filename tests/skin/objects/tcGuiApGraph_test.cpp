@@ -78,3 +78,42 @@ TEST(GuiApGraph, MarksOfItsOwnerReplaceTheAutomaticGrid) {
 }
 
 }  // namespace
+
+TEST(GuiApGraph, TitlesTakeRoomOfTheirOwnBesideThePlot) {
+  tcPanelWorld w;
+  tcGuiApGraph* g = w.get<tcGuiApGraph>("EQ_GRAPH");
+  tcRecordingDragger d(g);
+  g->set_dragger(0, &d);
+  const QRect bare = g->plot_rect();
+  const QColor gutter = QColor::fromRgba(g->colour(tcGuiGraph::kGutterBg));
+  // Ink in a strip of the graph (graph coordinates).
+  const auto inked = [&](const QImage& img, const QRect& strip) {
+    for (int y = strip.top(); y <= strip.bottom(); ++y) {
+      for (int x = strip.left(); x <= strip.right(); ++x) {
+        if (QColor(img.pixel(g->x() + x, g->y() + y)) != gutter) return true;
+      }
+    }
+    return false;
+  };
+  const QRect column(0, bare.top(), tcGuiGraph::kTitleColumn, bare.height());
+  EXPECT_FALSE(inked(w.render(), column));
+
+  g->set_titles("Response", "Boost / Cut dB");
+  const QRect plot = g->plot_rect();
+  EXPECT_EQ(plot.left(), bare.left() + tcGuiGraph::kTitleColumn);
+  EXPECT_EQ(plot.top(), bare.top() + tcGuiGraph::kTitleRow);
+  EXPECT_EQ(plot.right(), bare.right());
+  EXPECT_EQ(plot.bottom(), bare.bottom());
+  // The axes and the dragger follow the smaller plot.
+  EXPECT_EQ(g->x_axis().size, plot.width());
+  EXPECT_EQ(d.plot_height(), plot.height());
+  // Both titles are drawn in their room, off the plot.
+  const QImage img = w.render();
+  EXPECT_TRUE(inked(img, QRect(0, plot.top(), tcGuiGraph::kTitleColumn, plot.height())));
+  EXPECT_TRUE(inked(img, QRect(plot.left(), plot.top() - tcGuiGraph::kTitleRow, plot.width(),
+                               tcGuiGraph::kTitleRow)));
+
+  g->set_titles("", "");
+  EXPECT_EQ(g->plot_rect(), bare);
+  EXPECT_EQ(d.plot_width(), bare.width());
+}

@@ -1,4 +1,4 @@
-#include "metering/analysis/tcSpectrum.h"
+#include "link/protocol/tcSpectrum.h"
 
 #include <algorithm>
 
