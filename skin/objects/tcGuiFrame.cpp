@@ -89,8 +89,11 @@ void tcGuiFrame::render_look() const {
 
 void tcGuiFrame::paint(QPainter& painter) {
   paint_backdrop(painter);
-  if (look_.isNull() || look_size_ != QSize(w_, h_)) render_look();
-  painter.drawImage(QPoint(x_, y_), look_);
+  // A frame without fill or border only carries its labels: no picture at all.
+  if (fill_ || border_ > 0) {
+    if (look_.isNull() || look_size_ != QSize(w_, h_)) render_look();
+    painter.drawImage(QPoint(x_, y_), look_);
+  }
   if (image_) image_->draw_section(painter, 0, x_, y_);
   paint_overlay(painter);
 }
