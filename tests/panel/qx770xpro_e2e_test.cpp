@@ -164,9 +164,9 @@ class ConsoleWithSimulator : public ::testing::Test {
   }
   QString data_dir() const { return QDir(home_.path()).filePath("Documents/Morvallion/QX770HD"); }
 
-  // The headphone knob of the test skin (40 by 40 at (556, 306)) on the screen;
-  // a null point when the console's window is not found.
-  QPoint knob_on_screen() const {
+  // A point of the panel (skin pixels at scale 1) on the screen; a null point
+  // when the console's window is not found.
+  QPoint on_screen(const QPoint& panel_point) const {
     const QString window =
         x_tool("xdotool", {"search", "--sync", "--onlyvisible", "--name", "QX770HD Pro"})
             .split('\n')
@@ -174,8 +174,15 @@ class ConsoleWithSimulator : public ::testing::Test {
     if (window.isEmpty()) return QPoint();
     const QString geometry = x_tool("xdotool", {"getwindowgeometry", "--shell", window});
     const QRegularExpression x_re("X=(\\d+)"), y_re("Y=(\\d+)");
-    return QPoint(x_re.match(geometry).captured(1).toInt() + 576,
-                  y_re.match(geometry).captured(1).toInt() + 326);
+    return QPoint(x_re.match(geometry).captured(1).toInt(),
+                  y_re.match(geometry).captured(1).toInt()) +
+           panel_point;
+  }
+  // The headphone knob of the test skin (40 by 40 at (556, 306)) on the screen.
+  QPoint knob_on_screen() const { return on_screen(QPoint(576, 326)); }
+  void click(const QPoint& at) const {
+    x_tool("xdotool",
+           {"mousemove", QString::number(at.x()), QString::number(at.y()), "click", "1"});
   }
   // Drags the knob upwards in small steps, as a hand drags.
   void drag_up(const QPoint& knob) const {
@@ -252,11 +259,11 @@ TEST_F(ConsoleWithSimulator, LogsInAsksForMetersKeepsAliveAndReconnects) {
   EXPECT_EQ(simulator.stop(), 0);
 }
 
-// Logs in to the simulator as a second console would and sets one global:
+// Logs in to the simulator as a second console would and sends one change:
 // the simulator drops the console for it, which then reconnects and is given
 // the new value with the rest of the picture.
 // "" when done, else what failed.
-std::string change_global_as_another_console(uint16_t id, uint32_t value) {
+std::string change_as_another_console(const tcFrame& change) {
   const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
   if (fd < 0) return std::strerror(errno);
   sockaddr_in addr = {};
@@ -273,9 +280,7 @@ std::string change_global_as_another_console(uint16_t id, uint32_t value) {
   QByteArray bytes;
   tcFrame login = tcApCodec::login_request(tcCrc32::of_text(kPassword));
   bytes.append(reinterpret_cast<const char*>(login.data()), login.length());
-  const ParamRecord record = ParamRecord::of_int(id, value);
-  tcFrame globals = tcApCodec::globals(&record, 1);
-  bytes.append(reinterpret_cast<const char*>(globals.data()), globals.length());
+  bytes.append(reinterpret_cast<const char*>(change.data()), change.length());
   const ssize_t sent =
       ::send(fd, bytes.constData(), static_cast<size_t>(bytes.size()), MSG_NOSIGNAL);
   const std::string why =
@@ -306,7 +311,8 @@ TEST_F(ConsoleWithSimulator, AKnobDragIsSentAndAProcessorChangeMovesTheKnobWitho
   x_tool("import", {"-window", "root", dragged});
 
   // The processor changes the level: the knob follows and nothing comes back.
-  ASSERT_EQ(change_global_as_another_console(0x2003, 3), "");
+  const ParamRecord level = ParamRecord::of_int(0x2003, 3);
+  ASSERT_EQ(change_as_another_console(tcApCodec::globals(&level, 1)), "");
   ASSERT_TRUE(simulator.expect("global 2003 = 00000003").hasMatch());
   const QString code = QString::asprintf("%08X", tcCrc32::of_text(kPassword));
   ASSERT_TRUE(simulator.expect("login code " + code + " accepted").hasMatch())
@@ -354,3 +360,42 @@ TEST_F(ConsoleWithSimulator, ALockedConsoleAsksForTheCodeBeforeTheKnobActs) {
 }
 
 }  // namespace
+
+TEST_F(ConsoleWithSimulator, OnTheDefaultSkinAPageKnobSendsItsParameterAndFollowsTheProcessor) {
+  if (!x_tools()) GTEST_SKIP() << "needs Xvfb, xdotool and ImageMagick's import";
+  // No skin in the working folder: the console runs on the default skin built in.
+  Watched simulator(env_), console(console_env_);
+  ASSERT_TRUE(simulator.start(tcBuiltProgram("qx770sim"), simulator_args()));
+  ASSERT_TRUE(simulator.expect("listening on 127\\.0\\.0\\.1:55900").hasMatch());
+  ASSERT_TRUE(console.start(tcBuiltProgram("qx770xpro"), {}, work_.path()));
+  ASSERT_TRUE(simulator.expect("meters over UDP to port").hasMatch())
+      << simulator.output().toStdString() << console.output().toStdString();
+  // The default skin's Input flow key and the analog gain knob (56 by 56 at (328, 218)).
+  const QPoint input_key = on_screen(QPoint(72, 86));
+  const QPoint knob = on_screen(QPoint(356, 246));
+  ASSERT_FALSE(knob.isNull());
+  click(input_key);
+  QThread::msleep(300);
+  drag_up(knob);
+  // A 0x4000 frame into the live bank with parameter 0x1001.
+  const auto sent = simulator.expect("bank 0: 1001 = ([0-9A-F]{8})");
+  ASSERT_TRUE(sent.hasMatch()) << simulator.output().toStdString();
+  QThread::msleep(300);
+  const QString dragged = QDir(work_.path()).filePath("dragged.png");
+  x_tool("import", {"-window", "root", dragged});
+
+  // The processor's gain changes: knob and display follow, nothing comes back.
+  const ParamRecord gain = ParamRecord::of_float(0x1001, 9.0f);
+  ASSERT_EQ(change_as_another_console(tcApCodec::bank_params(0, &gain, 1)), "");
+  const QString code = QString::asprintf("%08X", tcCrc32::of_text(kPassword));
+  ASSERT_TRUE(simulator.expect("login code " + code + " accepted").hasMatch())
+      << simulator.output().toStdString();
+  ASSERT_TRUE(simulator.expect("meters over UDP to port").hasMatch());
+  QThread::msleep(1500);
+  const QString after = QDir(work_.path()).filePath("after.png");
+  x_tool("import", {"-window", "root", after});
+  EXPECT_FALSE(simulator.expect("RX 4000", 1500).hasMatch()) << simulator.output().toStdString();
+  EXPECT_NE(knob_square(dragged, knob), knob_square(after, knob));
+  EXPECT_EQ(console.stop(), 0) << console.output().toStdString();
+  EXPECT_EQ(simulator.stop(), 0);
+}
