@@ -18,7 +18,7 @@ tcConnection::tcConnection(tcOptions& options, tcDeviceList& devices, const tcLi
   // destruction on this thread, and the slots delete and create links.
   connect(this, &tcConnection::sig_connecting, this, &tcConnection::slot_connecting,
           Qt::QueuedConnection);
-  connect(this, &tcConnection::sig_connect, this, &tcConnection::slot_connect,
+  connect(this, &tcConnection::sig_link_up, this, &tcConnection::slot_link_up,
           Qt::QueuedConnection);
   connect(this, &tcConnection::sig_disconnect, this, &tcConnection::slot_disconnect,
           Qt::QueuedConnection);
@@ -50,12 +50,14 @@ void tcConnection::set_online(bool on) {
 
   // Its closing report arrives queued and shows "Offline".
   link_.reset();
+  awaiting_login_ = false;
 
   const tcDeviceEntry* device = devices_.current();
   if (!on || !device) return;
   set_status(kTrying, nullptr, status_colour_);
+  link_tag_ = std::make_unique<LinkTag>(LinkTag{this, ++link_generation_});
   link_ = std::make_unique<tcApIface>(device->address().c_str(), port_, stores_,
-                                      &tcConnection::on_link_status, this, timing_);
+                                      &tcConnection::on_link_status, link_tag_.get(), timing_);
   if (trace_) link_->set_trace(trace_, trace_context_);
 }
 
@@ -65,8 +67,9 @@ void tcConnection::slot_startup_connect() {
 
 // Transport thread (LINK_CLOSED: the thread deleting the link). The link has
 // already reset its decoder.
-void tcConnection::on_link_status(void* self, LinkStatus status) {
-  auto* connection = static_cast<tcConnection*>(self);
+void tcConnection::on_link_status(void* tag, LinkStatus status) {
+  const LinkTag& link = *static_cast<const LinkTag*>(tag);
+  tcConnection* connection = link.connection;
   switch (status) {
     case LINK_DOWN:
     case LINK_CLOSED:
@@ -74,6 +77,7 @@ void tcConnection::on_link_status(void* self, LinkStatus status) {
       break;
     case LINK_UP:
       emit connection->sig_connect();
+      emit connection->sig_link_up(link.generation);
       break;
     case LINK_CONNECTING:
       emit connection->sig_connecting();
@@ -104,8 +108,14 @@ void tcConnection::slot_connecting() {
   set_status(kTrying, "Trying..", kColourBusy);
 }
 
+void tcConnection::slot_link_up(quint64 generation) {
+  // A replaced link's report: its successor logs in when it comes up itself.
+  if (generation == link_generation_) slot_connect();
+}
+
 void tcConnection::slot_connect() {
   if (!link_) return;  // a report of a link already deleted
+  awaiting_login_ = true;
   if (options_.force_connect() != 0) {
     emit sig_connect_accepted();
     return;
@@ -116,7 +126,9 @@ void tcConnection::slot_connect() {
 }
 
 void tcConnection::slot_connect_accepted() {
-  if (!link_) return;
+  // Only the answer to this link's own login counts.
+  if (!link_ || !awaiting_login_) return;
+  awaiting_login_ = false;
   set_status(kOnline, "Online", kColourNormal);
   emit sig_request_meters();
   if (const tcDeviceEntry* device = devices_.current()) {
@@ -126,7 +138,7 @@ void tcConnection::slot_connect_accepted() {
 
 void tcConnection::slot_connect_rejected() {
   // Another rejection while the entry is open is answered by that entry.
-  if (!link_ || prompting_) return;
+  if (!link_ || prompting_ || !awaiting_login_) return;
   prompting_ = true;
   // The entry runs an event loop of its own, in which this object may be deleted.
   const QPointer<tcConnection> alive(this);
@@ -148,6 +160,7 @@ void tcConnection::slot_connect_rejected() {
 }
 
 void tcConnection::slot_disconnect() {
+  awaiting_login_ = false;
   set_status(kOffline, "Offline", online_ ? kColourAlert : kColourNormal);
   emit sig_gui_access_cleared();
   if (stores_.directory) stores_.directory->clear_all();

@@ -84,6 +84,8 @@ class tcConnection : public QObject {
   void sig_disconnect();
   // Accepted without a login (DEVICE/forceconnect), queued to its slot.
   void sig_connect_accepted();
+  // With sig_connect: which link came up, queued to the login.
+  void sig_link_up(quint64 generation);
 
   // To the window: state, text or colour changed (status display, panel state).
   void sig_status_changed();
@@ -100,6 +102,7 @@ class tcConnection : public QObject {
 
  public slots:
   void slot_connecting();
+  // Logs in on the current link.
   void slot_connect();
   void slot_connect_accepted();
   void slot_connect_rejected();
@@ -109,7 +112,15 @@ class tcConnection : public QObject {
   void slot_startup_connect();
 
  private:
-  static void on_link_status(void* self, LinkStatus status);
+  // What a link's status reports carry: whose they are. A report queued by a
+  // link that was replaced meanwhile must not act on its successor.
+  struct LinkTag {
+    tcConnection* connection;
+    quint64 generation;
+  };
+
+  static void on_link_status(void* tag, LinkStatus status);
+  void slot_link_up(quint64 generation);
 
   void set_status(int state, const char* text, int colour);
   void send_login(uint32_t code);
@@ -120,11 +131,14 @@ class tcConnection : public QObject {
   LoginPrompt prompt_;
   uint16_t port_ = tcApIface::kPort;
   LinkTiming timing_;
+  std::unique_ptr<LinkTag> link_tag_;  // before link_: it outlives the link's last report
+  quint64 link_generation_ = 0;
   std::unique_ptr<tcApIface> link_;
   tcApIface::TraceFn trace_ = nullptr;
   void* trace_context_ = nullptr;
   bool online_ = false;
-  bool prompting_ = false;  // the password entry is open
+  bool prompting_ = false;       // the password entry is open
+  bool awaiting_login_ = false;  // a login answer of the current link is due
   int state_ = kStartUp;
   QString status_text_ = QStringLiteral("OffLine ");
   int status_colour_ = kColourNormal;

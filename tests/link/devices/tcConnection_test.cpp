@@ -9,6 +9,7 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <atomic>
+#include <chrono>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -170,6 +171,36 @@ TEST_F(Connection, LoginWithTheRememberedCodeGoesOnline) {
   EXPECT_EQ(access.at(0).at(0).value<quint32>(), 0x12345678u);
   EXPECT_EQ(access.at(0).at(1).value<quint32>(), 0x80000005u);
   EXPECT_TRUE(access.at(0).at(2).toBool());
+}
+
+// The on-line mode applied twice in a row (start-up, then the menu): the first
+// link's reports are still queued when the second link replaces it.
+TEST_F(Connection, AReplacedLinksQueuedUpReportDoesNotLogInOnItsSuccessor) {
+  LoopbackPeer peer;
+  target(peer.port());
+  connection.set_online(true);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // up, reported, not yet handled
+  connection.set_online(true);
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the successor is connected
+  ASSERT_TRUE(reaches(tcConnection::kOnline));
+  settle(300);
+  // One login, so the processor sends its picture once.
+  EXPECT_EQ(peer.logins().size(), 1u);
+}
+
+TEST_F(Connection, AReplacedLinksLoginAnswerDoesNotPutItsSuccessorOnline) {
+  LoopbackPeer peer;
+  target(peer.port());
+  QSignalSpy meters(&connection, &tcConnection::sig_request_meters);
+  connection.set_online(true);
+  ASSERT_TRUE(wait_until([&] { return !peer.logins().empty(); }, 5000));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));  // accepted, not yet handled
+  connection.set_online(true);
+  ASSERT_TRUE(wait_until([&] { return peer.logins().size() == 2; }, 5000));
+  ASSERT_TRUE(reaches(tcConnection::kOnline));
+  settle(300);
+  EXPECT_EQ(texts, (Texts{"Trying..", "Pending", "Offline", "Trying..", "Pending", "Online"}));
+  EXPECT_EQ(meters.count(), 1);
 }
 
 TEST_F(Connection, ForceConnectGoesOnlineWithoutALogin) {
