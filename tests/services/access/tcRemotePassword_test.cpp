@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QDirIterator>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include "app/core/tcCrc32.h"
@@ -10,6 +12,7 @@
 #include "link/devices/tcDeviceList.h"
 #include "params/GLOBALS.h"
 #include "services/access/tcPswdEntryDlg.h"
+#include "support/tcLogCapture.h"
 #include "support/tcModalScript.h"
 
 namespace {
@@ -65,4 +68,24 @@ TEST_F(RemotePassword, TheNewCodeGoesToTheProcessorAndIsRememberedWhenAsked) {
   quiet.then(enter("new", "newer", false)).run();
   EXPECT_TRUE(tcRemotePassword::run_change(nullptr, options, globals, devices));
   EXPECT_EQ(devices.current()->rcrc(), tcCrc32::of_text("new"));
+}
+
+TEST_F(RemotePassword, OnlyTheCodeIsKeptNoFileOrLogLineHoldsThePassword) {
+  const tcLogCapture log;
+  tcModalScript script;
+  script.then(enter("old", "Kestrel-93", true)).run();
+  ASSERT_TRUE(tcRemotePassword::run_change(nullptr, options, globals, devices));
+  ASSERT_EQ(options.flush(), 0);
+
+  int files = 0;
+  QDirIterator it(dir.path(), QDir::Files, QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    QFile file(it.next());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << file.fileName().toStdString();
+    EXPECT_FALSE(file.readAll().contains("Kestrel-93")) << file.fileName().toStdString();
+    ++files;
+  }
+  EXPECT_GE(files, 1);  // the device's file, which keeps the code
+  for (const tcLogCapture::Line& line : tcLogCapture::lines())
+    EXPECT_EQ(line.text.find("Kestrel-93"), std::string::npos) << line.text;
 }
