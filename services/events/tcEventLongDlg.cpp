@@ -43,7 +43,7 @@ tcEventLongDlg::tcEventLongDlg(bool hour24, const tcPresetDirectory& directory,
   layout->addLayout(tcDialogButtons::make(this));
 }
 
-tcIddApGui::tsAPEvent tcEventLongDlg::event() const {
+tcIddApGui::tsAPEvent tcEventLongDlg::entered_event() const {
   tsAPLongEvent l;
   const QDate d = date_->date();
   const QTime t = time_->time();

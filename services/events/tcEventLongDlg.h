@@ -20,7 +20,7 @@ class tcEventLongDlg : public QDialog {
                  const tcIddApGui::tsAPEvent* initial, QWidget* parent = nullptr);
 
   // Word 0 with the fields and the long-term kind, word 1 the chosen slot.
-  tcIddApGui::tsAPEvent event() const;
+  tcIddApGui::tsAPEvent entered_event() const;
 
   QDateEdit* date_field() const { return date_; }
   QTimeEdit* time_field() const { return time_; }

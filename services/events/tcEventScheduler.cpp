@@ -223,7 +223,7 @@ template <class Dlg>
 void tcEventScheduler::add_event(tcEventSchedule::List list) {
   Dlg dlg(hour24_, stores_.directory(), nullptr, this);
   if (dlg.exec() != QDialog::Accepted) return;
-  schedule_.add(list, dlg.event());
+  schedule_.add(list, dlg.entered_event());
   fill(tree_of(list), schedule_.rows(list));
 }
 
@@ -234,7 +234,7 @@ void tcEventScheduler::edit_event(tcEventSchedule::List list) {
   const tcEventSchedule::Event event = schedule_.rows(list)[row];
   Dlg dlg(hour24_, stores_.directory(), &event, this);
   if (dlg.exec() != QDialog::Accepted) return;
-  schedule_.replace(list, row, dlg.event());
+  schedule_.replace(list, row, dlg.entered_event());
   fill(tree_of(list), schedule_.rows(list));
 }
 

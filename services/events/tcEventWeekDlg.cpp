@@ -45,7 +45,7 @@ tcEventWeekDlg::tcEventWeekDlg(bool hour24, const tcPresetDirectory& directory,
   layout->addLayout(tcDialogButtons::make(this));
 }
 
-tcIddApGui::tsAPEvent tcEventWeekDlg::event() const {
+tcIddApGui::tsAPEvent tcEventWeekDlg::entered_event() const {
   tsAPWeekEvent w;
   for (int d = 0; d < 7; ++d)
     if (days_[d]->isChecked()) w.days |= static_cast<uint8_t>(1u << d);
@@ -59,7 +59,7 @@ tcIddApGui::tsAPEvent tcEventWeekDlg::event() const {
 
 void tcEventWeekDlg::accept() {
   // An event on no day would never be taken.
-  if (tsAPWeekEvent::decode(event()).days == 0) {
+  if (tsAPWeekEvent::decode(entered_event()).days == 0) {
     QMessageBox::information(this, windowTitle(), QString::fromLatin1(kNoDays));
     return;
   }

@@ -21,7 +21,7 @@ class tcEventWeekDlg : public QDialog {
                  const tcIddApGui::tsAPEvent* initial, QWidget* parent = nullptr);
 
   // Word 0 with the fields and the weekly kind, word 1 the chosen slot.
-  tcIddApGui::tsAPEvent event() const;
+  tcIddApGui::tsAPEvent entered_event() const;
 
   QCheckBox* day_box(int day) const { return days_[day]; }  // 0 Sunday .. 6 Saturday
   QTimeEdit* time_field() const { return time_; }
