@@ -41,7 +41,8 @@ class tcSimConsole {
     quick.connect_wait_ms = 200;
     connection->set_link_target(server_->port(), quick);
     connection->set_online(true);
-    return wait_until([this] { return connection->state() == tcConnection::kOnline; }, 8000);
+    return wait_until([this] { return connection->state() == tcConnection::kOnline; }, 8000) &&
+           wait_for_whole_picture(link(), stores.device_info());
   }
   tcApIface* link() const { return connection ? connection->link() : nullptr; }
   // Ends the simulator so that its state can be read without racing its thread.

@@ -9,6 +9,7 @@
 #include <mutex>
 #include <vector>
 
+#include "link/protocol/tcApCodec.h"
 #include "link/transport/tcApIface.h"
 #include "link/transport/tcApStores.h"
 
@@ -68,4 +69,16 @@ inline bool wait_until(const std::function<bool()>& done, int timeout_ms = 5000)
     QThread::msleep(1);
   }
   return true;
+}
+
+// Waits for the end of the processor's login picture, which closes with the
+// preset directory in several frames: the answer to a version request sent now
+// comes after all of them. Without it a test's own directory edits race the
+// frames still on their way.
+inline bool wait_for_whole_picture(tcApIface* link, const tcDeviceInfo& info,
+                                   int timeout_ms = 8000) {
+  if (!link) return false;
+  tcFrame ask = tcApCodec::empty(tcFrame::kVersionRequest);
+  if (link->send_frame(ask) < 0) return false;
+  return wait_until([&] { return info.has_version(); }, timeout_ms);
 }

@@ -48,6 +48,8 @@ class tcWindowOnline : public ::testing::Test {
                  window_.stores()->directory().present(0);
         },
         kOnlineWaitMs));
+    ASSERT_TRUE(wait_for_whole_picture(window_.connection()->link(), stores().device_info(),
+                                       kOnlineWaitMs));
   }
 
   // The processor's login code; 0 takes any.

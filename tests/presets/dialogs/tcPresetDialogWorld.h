@@ -118,6 +118,7 @@ class tcPresetDialogWorld : public ::testing::Test {
     connection_->set_online(true);
     ASSERT_TRUE(
         wait_until([this] { return context_.is_online() && stores_->directory().present(0); }));
+    ASSERT_TRUE(wait_for_whole_picture(connection_->link(), stores_->device_info()));
   }
 
   // Ends the simulator so its state can be read without racing its thread.
