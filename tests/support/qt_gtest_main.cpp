@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "app/core/tcLeakSuppressions.h"
+#include "tcBuildPaths.h"
 
 extern "C" const char* __lsan_default_suppressions() {
   return kQtLeakSuppressions;
